@@ -1,0 +1,72 @@
+#pragma once
+// Files and folders. Paths are Windows paths in UTF-8; letter case is ignored
+// by every lookup, as on Windows. Failing calls leave a Windows error code
+// that LastError() returns until the next call.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// Windows file attribute bits.
+enum : std::uint32_t {
+  kAttributeReadOnly = 0x01,
+  kAttributeHidden = 0x02,
+  kAttributeSystem = 0x04,
+  kAttributeDirectory = 0x10,
+  kAttributeArchive = 0x20,
+  kAttributeNormal = 0x80,
+};
+
+// Windows error codes the callers look at.
+enum : std::uint32_t {
+  kErrorFileNotFound = 2,
+  kErrorPathNotFound = 3,
+  kErrorAccessDenied = 5,
+  kErrorSharingViolation = 32,
+  kErrorAlreadyExists = 183,
+  kErrorDirNotEmpty = 145,
+};
+
+struct DirectoryEntry {
+  std::string name;
+  bool is_folder = false;
+};
+
+// What an exclusive read-only open of a file tells: its last-write time as a
+// local DOS date-time (date in the high 16 bits) and the low 32 bits of its size.
+struct FileStamp {
+  std::uint32_t dos_date_time = 0;
+  std::uint32_t size_low = 0;
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool FolderExists(const std::string& path) = 0;
+  // Every entry of the folder, "." and ".." included, in no particular order;
+  // nullopt when the folder cannot be listed.
+  virtual std::optional<std::vector<DirectoryEntry>> ListFolder(const std::string& folder) = 0;
+  // Creates the folder and any missing parents; true when it exists afterwards.
+  virtual bool CreateFolders(const std::string& path) = 0;
+  // Removes an empty folder.
+  virtual bool RemoveFolder(const std::string& path) = 0;
+  // Copies over an existing target; the target keeps the source's last-write time.
+  virtual bool CopyFile(const std::string& source, const std::string& target) = 0;
+  virtual bool DeleteFile(const std::string& path) = 0;
+  virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
+  virtual std::optional<std::uint32_t> GetAttributes(const std::string& path) = 0;
+  virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
+  // Opens the file read-only sharing it with nobody, reads the stamp, closes it.
+  virtual std::optional<FileStamp> ReadStamp(const std::string& path) = 0;
+  // Whole-file byte access.
+  virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
+  virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
+
+  virtual std::uint32_t LastError() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,19 @@
+#pragma once
+// Starting processes and looking at the running ones.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class Processes {
+ public:
+  virtual ~Processes() = default;
+  // Starts the command line with its window hidden and does not wait for it.
+  virtual bool StartHidden(const std::string& command_line) = 0;
+  // The executable paths (or file names) of the running processes, as a
+  // Tool Help snapshot gives them; nullopt when no snapshot can be taken.
+  virtual std::optional<std::vector<std::string>> RunningExecutables() = 0;
+};
+
+}  // namespace platform

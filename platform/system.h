@@ -1,0 +1,43 @@
+#pragma once
+// Facts about the running program and Windows itself.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace platform {
+
+// The file version words of a version resource's fixed file information.
+struct FixedFileVersion {
+  std::uint32_t most_significant = 0;
+  std::uint32_t least_significant = 0;
+};
+
+struct Point {
+  int x = 0;
+  int y = 0;
+};
+
+enum : std::uint32_t {
+  kPlatformWin32s = 0,
+  kPlatformWin32Windows = 1,  // the 9x family
+  kPlatformWin32NT = 2,
+};
+
+class System {
+ public:
+  virtual ~System() = default;
+  // Full path of the running executable.
+  virtual std::string ProgramPath() = 0;
+  // nullopt when the file carries no version information.
+  virtual std::optional<FixedFileVersion> FileVersion(const std::string& path) = 0;
+  virtual std::string SystemFolder() = 0;
+  virtual std::string WindowsFolder() = 0;
+  virtual std::uint32_t PlatformId() = 0;
+  virtual Point CursorPosition() = 0;
+  virtual void SetCursorPosition(Point point) = 0;
+  // Enables the shutdown privilege where the platform has privileges, then asks
+  // Windows to exit with the flags; true when Windows accepted the request.
+  virtual bool RestartWindows(std::uint32_t exit_flags) = 0;
+};
+
+}  // namespace platform
