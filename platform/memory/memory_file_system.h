@@ -88,16 +88,13 @@ class MemoryFileSystem : public FileSystem {
   struct Node;
   struct Location;
 
-  std::optional<Location> Locate(const std::string& path) const;
-  Node* FindNode(const std::string& path) const;
+  Location Locate(const std::string& path) const;
   Node& RequireNode(const std::string& path) const;
-  Node& AddFolders(const std::string& path);
+  Node& AddFolders(const std::vector<std::string>& parts, size_t count);
   bool Fail(std::uint32_t error);
   bool Succeed();
-  bool IsLocked(const Node& node) const;
-  std::uint32_t CheckTarget(const Location& target) const;
 
-  std::unique_ptr<Node> top_;
+  std::unique_ptr<Node> top_;  // holds the drives
   std::uint32_t clock_ = kDefaultClock;
   std::uint32_t last_error_ = 0;
   std::map<std::u32string, std::uint32_t> copy_failures_;
