@@ -1,0 +1,22 @@
+#pragma once
+#include "platform/system.h"
+
+namespace platform {
+
+class Win32System : public System {
+ public:
+  std::string ProgramPath() override;
+  std::optional<FixedFileVersion> FileVersion(const std::string& path) override;
+  std::string SystemFolder() override;
+  std::string WindowsFolder() override;
+  std::uint32_t PlatformId() override;
+  Point CursorPosition() override;
+  void SetCursorPosition(Point point) override;
+  bool RestartWindows(std::uint32_t exit_flags) override;
+};
+
+// Before any other DLL is loaded: take DLLs only from the system folder, so a
+// DLL planted beside the program on the medium is never loaded elevated.
+void RestrictDllSearchToSystemFolder();
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#include "shell/installer.h"
+
+#include <exception>
+
+#include "shell/installer_state.h"
+#include "shell/main_form.h"
+#include "ui/application.h"
+
+namespace shell {
+
+int RunInstaller(ui::Backend& backend, platform::Platform& platform) {
+  ui::Application application(backend);
+  InstallerState state;
+  try {
+    MainForm main_form(application, platform, state);
+    backend.Realize(main_form);
+    if (main_form.on_create) main_form.on_create();
+    return application.Run();
+  } catch (const std::exception& error) {
+    // Nothing could be built: say why, then leave.
+    application.HandleError(error);
+    return 1;
+  }
+}
+
+}  // namespace shell

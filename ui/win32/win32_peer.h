@@ -1,0 +1,64 @@
+#pragma once
+// One real window for one control.
+#include <windows.h>
+
+#include "ui/control.h"
+
+namespace ui::win32 {
+
+class Win32Backend;
+
+enum class PeerKind { Form, Panel, Label, Button, ProgressBar, StatusBar, CheckList, Image, RadioGroup,
+                      RadioButton, RichEdit, Bevel };
+
+class Peer : public ControlPeer {
+ public:
+  Peer(Win32Backend& backend, Control& control, PeerKind kind);
+  ~Peer() override;
+
+  // Creates the window below the parent window (none for a form).
+  void Create(HWND parent);
+  void Changed(Change change) override;
+  void Repaint() override;
+
+  HWND Window() const { return hwnd_; }
+  Win32Backend& Backend() const { return backend_; }
+  Control& Model() const { return control_; }
+  PeerKind Kind() const { return kind_; }
+  int Id() const { return id_; }
+
+  // Messages the parent receives on behalf of this control.
+  LRESULT ColorStatic(HDC dc);
+  void Draw(const DRAWITEMSTRUCT& item);
+  void Notified(const NMHDR& header);
+  void Commanded(int code);
+  // Child radio buttons of a radio group: index of the one the user picked.
+  void RadioPicked(int index);
+
+  bool suppress_events = false;
+
+ private:
+  void ApplyFont();
+  void ApplyText();
+  void FillItems();
+  void ApplyChecks();
+  void ApplyProgress();
+  void ApplySelection();
+  void LoadPicture();
+
+  Win32Backend& backend_;
+  Control& control_;
+  PeerKind kind_;
+  HWND hwnd_ = nullptr;
+  HFONT font_ = nullptr;
+  int id_ = 0;
+  HBITMAP picture_ = nullptr;
+  HBITMAP mask_ = nullptr;
+  int picture_width_ = 0;
+  int picture_height_ = 0;
+  std::vector<HWND> radio_buttons_;
+};
+
+PeerKind KindOf(const Control& control);
+
+}  // namespace ui::win32
