@@ -1,0 +1,16 @@
+#include "i18n/application_error_text.h"
+
+#include "i18n/iv_dictionaries.h"
+#include "i18n/iv_dictionary.h"
+
+namespace i18n {
+
+std::string ApplicationErrorText(const std::string& message) {
+  std::string text = message;
+  TIvDictionary* dictionary = TIvDictionaries::First();
+  if (dictionary && dictionary->Active()) text = dictionary->Translate(text);
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+  return text;
+}
+
+}  // namespace i18n

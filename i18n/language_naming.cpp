@@ -1,0 +1,67 @@
+#include "i18n/language_naming.h"
+
+#include "i18n/iv_dictionaries.h"
+#include "i18n/iv_dictionary.h"
+
+namespace i18n {
+
+namespace {
+
+// Blanks before the stop would otherwise end up in front of the ", ".
+std::string Before(const std::string& text, char stop) {
+  std::string part = text.substr(0, text.find(stop));
+  while (!part.empty() && part.back() == ' ') part.pop_back();
+  return part;
+}
+
+std::string ScriptSuffix(int code_page, int latin_code_page) {
+  if (code_page == latin_code_page) return "Latin";
+  if (code_page == 1251) return "Cyrillic";
+  return "";
+}
+
+std::string Joined(const LanguageNameParts& parts) {
+  if (parts.suffix.empty()) return parts.first;
+  return parts.first + ", " + parts.suffix;
+}
+
+}  // namespace
+
+LanguageNameParts LanguageNamePartsOf(int primary_language, const std::string& windows_name,
+                                      int code_page) {
+  switch (primary_language) {
+    case 4:  // Chinese
+      return {Before(windows_name, '('),
+              code_page == 950 ? "Traditional" : code_page == 936 ? "Simplified" : ""};
+    case 18:  // Korean
+      return {Before(windows_name, '('),
+              code_page == 1361 ? "Johab" : code_page == 949 ? "Wansung" : ""};
+    case 10:  // Spanish
+    case 20:  // Norwegian
+      return {Before(windows_name, ' '), ""};
+    case 26:  // Serbo-Croatian
+      return {Before(windows_name, ' '), ScriptSuffix(code_page, 1250)};
+    case 44:  // Azeri
+    case 67:  // Uzbek
+      return {Before(windows_name, ' '), ScriptSuffix(code_page, 1254)};
+    default:
+      return {windows_name, ""};
+  }
+}
+
+std::string LanguageName(int primary_language, const std::string& windows_name, int code_page) {
+  return Joined(LanguageNamePartsOf(primary_language, windows_name, code_page));
+}
+
+std::string TranslatedLanguageName(int primary_language, const std::string& windows_name,
+                                   int code_page, TIvDictionary* dictionary) {
+  if (!dictionary) dictionary = TIvDictionaries::First();
+  LanguageNameParts parts = LanguageNamePartsOf(primary_language, windows_name, code_page);
+  if (dictionary) {
+    parts.first = dictionary->Translate(parts.first);
+    parts.suffix = dictionary->Translate(parts.suffix);
+  }
+  return Joined(parts);
+}
+
+}  // namespace i18n
