@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/proc_address.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform {
@@ -25,9 +26,9 @@ struct VersionApi {
       VersionApi a;
       HMODULE dll = LoadLibraryExW(L"version.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
       if (!dll) return a;
-      a.size = reinterpret_cast<SizeFn>(GetProcAddress(dll, "GetFileVersionInfoSizeW"));
-      a.info = reinterpret_cast<InfoFn>(GetProcAddress(dll, "GetFileVersionInfoW"));
-      a.query = reinterpret_cast<QueryFn>(GetProcAddress(dll, "VerQueryValueW"));
+      a.size = ProcAddress<SizeFn>(dll, "GetFileVersionInfoSizeW");
+      a.info = ProcAddress<InfoFn>(dll, "GetFileVersionInfoW");
+      a.query = ProcAddress<QueryFn>(dll, "VerQueryValueW");
       return a;
     }();
     return api;
@@ -39,7 +40,7 @@ struct VersionApi {
 void RestrictDllSearchToSystemFolder() {
   HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
   using SetDirsFn = BOOL(WINAPI*)(DWORD);
-  auto set_dirs = reinterpret_cast<SetDirsFn>(GetProcAddress(kernel, "SetDefaultDllDirectories"));
+  auto set_dirs = ProcAddress<SetDirsFn>(kernel, "SetDefaultDllDirectories");
   if (set_dirs) set_dirs(LOAD_LIBRARY_SEARCH_SYSTEM32);
   // Older systems without it at least lose the current folder from the search.
   SetDllDirectoryW(L"");

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "platform/win32/proc_address.h"
 #include "platform/win32/wide_text.h"
 #include "ui/application.h"
 #include "ui/form.h"
@@ -26,7 +27,7 @@ void InitCommonControls() {
   if (!comctl) comctl = LoadLibraryExW(L"comctl32.dll", nullptr, 0);
   if (!comctl) throw std::runtime_error("Cannot load the common controls");
   using InitFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  auto init = reinterpret_cast<InitFn>(GetProcAddress(comctl, "InitCommonControlsEx"));
+  auto init = platform::ProcAddress<InitFn>(comctl, "InitCommonControlsEx");
   if (!init) return;
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
                                            ICC_LISTVIEW_CLASSES};

@@ -1,0 +1,236 @@
+#include "testing/windows_support/driver.h"
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "platform/win32/wide_text.h"
+
+namespace wintest {
+
+using platform::Narrow;
+using platform::Widen;
+
+namespace {
+
+std::string UnixToWindows(const std::string& unix_path) {
+  std::string path = "Z:" + unix_path;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}
+
+}  // namespace
+
+std::string BuildFolder() { return UnixToWindows(GEOLUME_BUILD_DIR); }
+std::string SourceFolder() { return UnixToWindows(GEOLUME_SOURCE_DIR); }
+std::string InstallerPath() { return BuildFolder() + "\\Instalar.exe"; }
+
+bool WaitUntil(const std::function<bool()>& condition, int timeout_ms) {
+  ULONGLONG end = GetTickCount64() + timeout_ms;
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount64() > end) return false;
+    // Let the waited-for process run; this is a poll, not a fixed wait.
+    Sleep(20);
+  }
+}
+
+bool CopyInto(const std::string& file, const std::string& folder) {
+  std::string name = file.substr(file.find_last_of('\\') + 1);
+  return CopyFileW(Widen(file).c_str(), Widen(folder + "\\" + name).c_str(), FALSE) != 0;
+}
+
+bool FileExists(const std::string& path) {
+  DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool MakeFolders(const std::string& path) {
+  for (std::size_t i = 3; i <= path.size(); ++i) {
+    if (i == path.size() || path[i] == '\\') CreateDirectoryW(Widen(path.substr(0, i)).c_str(), nullptr);
+  }
+  DWORD attributes = GetFileAttributesW(Widen(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  std::ifstream in(Widen(path).c_str(), std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+Process Process::Start(const std::string& program, const std::string& arguments) {
+  std::wstring command = L"\"" + Widen(program) + L"\"";
+  if (!arguments.empty()) command += L" " + Widen(arguments);
+  std::string folder = program.substr(0, program.find_last_of('\\'));
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      Widen(folder).c_str(), &startup, &info)) {
+    throw std::runtime_error("cannot start " + program + ": error " + std::to_string(GetLastError()));
+  }
+  CloseHandle(info.hThread);
+  Process process;
+  process.handle_ = info.hProcess;
+  process.id_ = info.dwProcessId;
+  return process;
+}
+
+Process::Process(Process&& other) noexcept : handle_(other.handle_), id_(other.id_) {
+  other.handle_ = nullptr;
+}
+
+Process::~Process() {
+  if (!handle_) return;
+  Kill();
+  CloseHandle(handle_);
+}
+
+bool Process::Running() const { return handle_ && WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
+
+bool Process::WaitForExit(int timeout_ms, DWORD* exit_code) {
+  if (WaitForSingleObject(handle_, timeout_ms) != WAIT_OBJECT_0) return false;
+  if (exit_code) GetExitCodeProcess(handle_, exit_code);
+  return true;
+}
+
+void Process::Kill() {
+  if (Running()) {
+    TerminateProcess(handle_, 99);
+    WaitForSingleObject(handle_, 5000);
+  }
+}
+
+std::string MakeMedium(const std::string& folder) {
+  if (!MakeFolders(folder)) throw std::runtime_error("cannot make " + folder);
+  if (!CopyInto(InstallerPath(), folder)) throw std::runtime_error("cannot copy the installer");
+  return folder + "\\Instalar.exe";
+}
+
+HWND FindTopWindow(DWORD process_id, const std::string& title) {
+  struct Search {
+    DWORD pid;
+    std::wstring title;
+    HWND found = nullptr;
+  } search{process_id, Widen(title)};
+  EnumWindows(
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(param);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid != s->pid || !IsWindowVisible(hwnd)) return TRUE;
+        wchar_t text[512] = {};
+        GetWindowTextW(hwnd, text, 512);
+        if (s->title != text) return TRUE;
+        s->found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND WaitForWindow(DWORD process_id, const std::string& title, int timeout_ms) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindTopWindow(process_id, title)) != nullptr; }, timeout_ms);
+  return found;
+}
+
+std::string TextOf(HWND window) {
+  int length = GetWindowTextLengthW(window);
+  std::wstring text(length + 1, L'\0');
+  GetWindowTextW(window, text.data(), length + 1);
+  text.resize(length);
+  return Narrow(text);
+}
+
+std::string ClassOf(HWND window) {
+  wchar_t name[256] = {};
+  GetClassNameW(window, name, 256);
+  return Narrow(name);
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+  std::vector<HWND> all;
+  EnumChildWindows(
+      parent,
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&all));
+  return all;
+}
+
+HWND FindControl(HWND parent, const std::string& text, const std::string& window_class) {
+  for (HWND child : Descendants(parent)) {
+    if (!window_class.empty() && _wcsicmp(Widen(ClassOf(child)).c_str(), Widen(window_class).c_str()) != 0) {
+      continue;
+    }
+    if (TextOf(child) == text) return child;
+  }
+  return nullptr;
+}
+
+HWND WaitForControl(HWND parent, const std::string& text, const std::string& window_class,
+                    int timeout_ms) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindControl(parent, text, window_class)) != nullptr; }, timeout_ms);
+  return found;
+}
+
+void Press(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+HWND FocusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  DWORD thread = GetWindowThreadProcessId(window, nullptr);
+  if (!GetGUIThreadInfo(thread, &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+void CloseBox(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+bool SaveScreenshot(HWND window, const std::string& name) {
+  RECT r{};
+  if (!GetWindowRect(window, &r)) return false;
+  int w = r.right - r.left;
+  int h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return false;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof header;
+  header.biWidth = w;
+  header.biHeight = h;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  int stride = (w * 3 + 3) / 4 * 4;
+  std::string pixels(stride * h, '\0');
+  GetDIBits(memory, bitmap, 0, h, pixels.data(), reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+
+  std::string folder = BuildFolder() + "\\screenshots";
+  MakeFolders(folder);
+  std::ofstream out(Widen(folder + "\\" + name + ".bmp").c_str(), std::ios::binary);
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof header;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  out.write(reinterpret_cast<const char*>(&file), sizeof file);
+  out.write(reinterpret_cast<const char*>(&header), sizeof header);
+  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
+  return static_cast<bool>(out);
+}
+
+}  // namespace wintest
