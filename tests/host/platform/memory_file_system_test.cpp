@@ -1,0 +1,263 @@
+#include "platform/memory/memory_file_system.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace platform {
+namespace {
+
+const std::uint32_t kOld = MakeDosDateTime(2003, 5, 17, 9, 30, 42);
+
+std::vector<std::string> Names(const std::vector<DirectoryEntry>& entries) {
+  std::vector<std::string> names;
+  for (const auto& entry : entries) names.push_back(entry.name + (entry.is_folder ? "\\" : ""));
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(MemoryFileSystem, DosDateTimesPackDateHighAndOrderByTime) {
+  EXPECT_EQ(MakeDosDateTime(2024, 1, 15, 12, 0, 0), MemoryFileSystem::kDefaultClock);
+  EXPECT_EQ(kOld >> 16, ((2003u - 1980u) << 9) | (5u << 5) | 17u);
+  EXPECT_EQ(kOld & 0xFFFF, (9u << 11) | (30u << 5) | 21u);
+  EXPECT_LT(MakeDosDateTime(2003, 5, 17, 9, 30, 42), MakeDosDateTime(2003, 5, 18, 0, 0, 0));
+}
+
+TEST(MemoryFileSystem, PathsIgnoreCaseAndToleratePathNoise) {
+  MemoryFileSystem files;
+  files.AddFile("c:\\Geolume\\Programa\\Acad.LSP", "x");
+  EXPECT_TRUE(files.FileExists("C:\\GEOLUME\\programa\\acad.lsp"));
+  EXPECT_TRUE(files.FileExists("c:\\geolume\\\\programa\\acad.lsp"));
+  EXPECT_TRUE(files.FileExists("c:/geolume/programa/./x/../acad.lsp"));
+  EXPECT_TRUE(files.FolderExists("c:\\GEOLUME\\"));
+  EXPECT_TRUE(files.FolderExists("C:"));
+  EXPECT_FALSE(files.FolderExists("c:\\geolume\\programa\\acad.lsp"));
+  EXPECT_FALSE(files.FileExists("c:\\geolume"));
+  EXPECT_FALSE(files.FileExists("geolume\\programa\\acad.lsp"));
+  EXPECT_EQ(files.Inspect("C:\\GEOLUME\\PROGRAMA\\ACAD.LSP")->path,
+            "c:\\Geolume\\Programa\\Acad.LSP");
+
+  files.AddFile("c:\\sistema topográfico\\é.txt", "y");
+  EXPECT_TRUE(files.FileExists("C:\\SISTEMA TOPOGRÁFICO\\É.TXT"));
+  EXPECT_FALSE(files.FileExists("c:\\a|b.txt"));
+  EXPECT_EQ(files.LastError(), 123u);
+}
+
+TEST(MemoryFileSystem, MissingFilesAndMissingFoldersGiveDifferentErrors) {
+  MemoryFileSystem files;
+  files.AddFolder("c:\\geolume");
+  EXPECT_FALSE(files.GetAttributes("c:\\geolume\\none.txt"));
+  EXPECT_EQ(files.LastError(), kErrorFileNotFound);
+  EXPECT_FALSE(files.ReadStamp("c:\\nowhere\\none.txt"));
+  EXPECT_EQ(files.LastError(), kErrorPathNotFound);
+  EXPECT_TRUE(files.GetAttributes("c:\\geolume"));
+  EXPECT_EQ(files.LastError(), 0u);
+}
+
+TEST(MemoryFileSystem, ListingGivesDotEntriesFoldersAndFiles) {
+  MemoryFileSystem files;
+  files.AddFile("c:\\medium\\Port\\b.txt", "");
+  files.AddFile("c:\\medium\\Port\\A.txt", "", kOld, kAttributeHidden | kAttributeSystem);
+  files.AddFolder("c:\\medium\\Port\\relatorios");
+  const auto entries = files.ListFolder("c:\\MEDIUM\\port\\");
+  ASSERT_TRUE(entries);
+  EXPECT_EQ(Names(*entries),
+            (std::vector<std::string>{"..\\", ".\\", "A.txt", "b.txt", "relatorios\\"}));
+  EXPECT_EQ(Names(*files.ListFolder("c:\\medium\\port\\relatorios")),
+            (std::vector<std::string>{"..\\", ".\\"}));
+  EXPECT_FALSE(files.ListFolder("c:\\medium\\none"));
+  EXPECT_EQ(files.LastError(), kErrorPathNotFound);
+  EXPECT_FALSE(files.ListFolder("c:\\medium\\Port\\b.txt"));
+}
+
+TEST(MemoryFileSystem, CreateFoldersMakesParentsAndRemoveFolderNeedsAnEmptyFolder) {
+  MemoryFileSystem files;
+  EXPECT_TRUE(files.CreateFolders("c:\\Program Files (x86)\\Sistema Topográfico Geolume"));
+  EXPECT_TRUE(files.CreateFolders("C:\\program files (x86)\\"));
+  EXPECT_TRUE(files.FolderExists("c:\\program files (x86)\\sistema topográfico geolume"));
+  EXPECT_FALSE(files.CreateFolders("q:\\x"));
+  EXPECT_EQ(files.LastError(), kErrorPathNotFound);
+  files.AddFile("c:\\file", "");
+  EXPECT_FALSE(files.CreateFolders("c:\\file\\sub"));
+  EXPECT_EQ(files.LastError(), kErrorAlreadyExists);
+
+  EXPECT_FALSE(files.RemoveFolder("c:\\Program Files (x86)"));
+  EXPECT_EQ(files.LastError(), kErrorDirNotEmpty);
+  EXPECT_TRUE(files.RemoveFolder("c:\\Program Files (x86)\\Sistema Topográfico Geolume"));
+  EXPECT_FALSE(files.FolderExists("c:\\Program Files (x86)\\Sistema Topográfico Geolume"));
+  EXPECT_FALSE(files.RemoveFolder("c:\\Program Files (x86)\\Sistema Topográfico Geolume"));
+  EXPECT_EQ(files.LastError(), kErrorFileNotFound);
+  EXPECT_FALSE(files.RemoveFolder("c:\\file"));
+}
+
+TEST(MemoryFileSystem, CopyKeepsTimeAndContentAndAddsArchive) {
+  MemoryFileSystem files;
+  files.AddFile("d:\\medium\\Geolume.EXE", "program", kOld, kAttributeReadOnly | kAttributeHidden);
+  files.AddFile("c:\\geolume\\geolume.exe", "older program", MemoryFileSystem::kDefaultClock, 0);
+  ASSERT_TRUE(files.CopyFile("d:\\medium\\geolume.exe", "C:\\GEOLUME\\GEOLUME.EXE"));
+  const auto copy = files.Inspect("c:\\geolume\\geolume.exe");
+  EXPECT_EQ(copy->path, "c:\\geolume\\geolume.exe");
+  EXPECT_EQ(copy->content, "program");
+  EXPECT_EQ(copy->dos_date_time, kOld);
+  EXPECT_EQ(copy->attributes, kAttributeReadOnly | kAttributeHidden | kAttributeArchive);
+  const auto stamp = files.ReadStamp("c:\\geolume\\geolume.exe");
+  ASSERT_TRUE(stamp);
+  EXPECT_EQ(stamp->dos_date_time, kOld);
+  EXPECT_EQ(stamp->size_low, 7u);
+
+  // The copy came out read-only, so copying over it again is refused.
+  EXPECT_FALSE(files.CopyFile("d:\\medium\\geolume.exe", "c:\\geolume\\geolume.exe"));
+  EXPECT_EQ(files.LastError(), kErrorAccessDenied);
+  ASSERT_TRUE(files.SetAttributes("c:\\geolume\\geolume.exe", kAttributeNormal));
+  EXPECT_TRUE(files.CopyFile("d:\\medium\\geolume.exe", "c:\\geolume\\geolume.exe"));
+}
+
+TEST(MemoryFileSystem, CopyFailuresLeaveTheTargetAlone) {
+  MemoryFileSystem files;
+  files.AddFile("c:\\medium\\a.txt", "new");
+  files.AddFile("c:\\geolume\\a.txt", "old");
+  EXPECT_FALSE(files.CopyFile("c:\\medium\\missing.txt", "c:\\geolume\\a.txt"));
+  EXPECT_EQ(files.LastError(), kErrorFileNotFound);
+  EXPECT_FALSE(files.CopyFile("c:\\medium\\a.txt", "c:\\nofolder\\a.txt"));
+  EXPECT_EQ(files.LastError(), kErrorPathNotFound);
+  EXPECT_FALSE(files.CopyFile("c:\\medium\\a.txt", "c:\\geolume"));
+  EXPECT_EQ(files.LastError(), kErrorAccessDenied);
+
+  files.FailCopyOnce("C:\\Geolume\\A.txt", 1224);
+  EXPECT_FALSE(files.CopyFile("c:\\medium\\a.txt", "c:\\geolume\\a.txt"));
+  EXPECT_EQ(files.LastError(), 1224u);
+  EXPECT_EQ(files.Inspect("c:\\geolume\\a.txt")->content, "old");
+  EXPECT_TRUE(files.CopyFile("c:\\medium\\a.txt", "c:\\geolume\\a.txt"));
+  EXPECT_EQ(files.Inspect("c:\\geolume\\a.txt")->content, "new");
+}
+
+TEST(MemoryFileSystem, FilesHeldOpenWithoutSharingRefuseEverythingButAttributes) {
+  MemoryFileSystem files;
+  files.AddFile("c:\\geolume\\held.dll", "held");
+  files.AddFile("c:\\medium\\held.dll", "new");
+  files.HoldOpen("c:\\geolume\\held.dll", FileSharing::None);
+
+  EXPECT_FALSE(files.ReadStamp("c:\\geolume\\held.dll"));
+  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
+  EXPECT_FALSE(files.ReadFile("c:\\geolume\\held.dll"));
+  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
+  EXPECT_FALSE(files.CopyFile("c:\\medium\\held.dll", "c:\\geolume\\held.dll"));
+  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
+  EXPECT_FALSE(files.CopyFile("c:\\geolume\\held.dll", "c:\\medium\\other.dll"));
+  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
+  EXPECT_FALSE(files.DeleteFile("c:\\geolume\\held.dll"));
+  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
+  EXPECT_FALSE(files.RenameFile("c:\\geolume\\held.dll", "c:\\geolume\\moved.dll"));
+  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
+  EXPECT_TRUE(files.SetAttributes("c:\\geolume\\held.dll", kAttributeNormal));
+  EXPECT_EQ(files.Inspect("c:\\geolume\\held.dll")->content, "held");
+
+  files.Release("c:\\geolume\\held.dll");
+  EXPECT_TRUE(files.ReadStamp("c:\\geolume\\held.dll"));
+  EXPECT_TRUE(files.CopyFile("c:\\medium\\held.dll", "c:\\geolume\\held.dll"));
+}
+
+TEST(MemoryFileSystem, FilesHeldWithReadSharingCanBeReadButNotChanged) {
+  MemoryFileSystem files;
+  files.AddFile("c:\\geolume\\shared.txt", "shared");
+  files.HoldOpen("c:\\geolume\\shared.txt", FileSharing::Read);
+  EXPECT_EQ(files.ReadFile("c:\\geolume\\shared.txt"), "shared");
+  EXPECT_TRUE(files.CopyFile("c:\\geolume\\shared.txt", "c:\\geolume\\copy.txt"));
+  // An open that shares with nobody still meets the other program's open.
+  EXPECT_FALSE(files.ReadStamp("c:\\geolume\\shared.txt"));
+  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
+  EXPECT_FALSE(files.WriteFile("c:\\geolume\\shared.txt", "x"));
+  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
+  EXPECT_FALSE(files.CopyFile("c:\\geolume\\copy.txt", "c:\\geolume\\shared.txt"));
+  EXPECT_FALSE(files.DeleteFile("c:\\geolume\\shared.txt"));
+  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
+}
+
+TEST(MemoryFileSystem, ReadOnlyFoldersRefuseChangesInsideButStillRead) {
+  MemoryFileSystem files;
+  files.AddFile("d:\\suporte\\acad.lsp", "foreign");
+  files.AddFile("d:\\suporte\\sub\\deep.txt", "deep");
+  files.SetFolderReadOnly("d:\\suporte");
+  const auto before = files.Export();
+
+  EXPECT_FALSE(files.RenameFile("d:\\suporte\\acad.lsp", "d:\\suporte\\acad-1.lsp"));
+  EXPECT_EQ(files.LastError(), kErrorAccessDenied);
+  EXPECT_FALSE(files.DeleteFile("d:\\suporte\\acad.lsp"));
+  EXPECT_EQ(files.LastError(), kErrorAccessDenied);
+  EXPECT_FALSE(files.WriteFile("d:\\suporte\\new.lsp", "x"));
+  EXPECT_FALSE(files.WriteFile("d:\\suporte\\sub\\deep.txt", "x"));
+  EXPECT_FALSE(files.CreateFolders("d:\\suporte\\new"));
+  EXPECT_FALSE(files.CopyFile("d:\\suporte\\acad.lsp", "d:\\suporte\\sub\\acad.lsp"));
+  EXPECT_FALSE(files.SetAttributes("d:\\suporte\\acad.lsp", kAttributeReadOnly));
+  EXPECT_FALSE(files.RemoveFolder("d:\\suporte\\sub"));
+  EXPECT_EQ(files.LastError(), kErrorAccessDenied);
+  EXPECT_EQ(files.Export(), before);
+
+  EXPECT_EQ(files.ReadFile("d:\\suporte\\acad.lsp"), "foreign");
+  EXPECT_TRUE(files.CopyFile("d:\\suporte\\acad.lsp", "d:\\elsewhere.lsp"));
+  files.SetFolderReadOnly("d:\\suporte", false);
+  EXPECT_TRUE(files.RenameFile("d:\\suporte\\acad.lsp", "d:\\suporte\\acad-1.lsp"));
+}
+
+TEST(MemoryFileSystem, DeleteAndRenameFollowWindowsRules) {
+  MemoryFileSystem files;
+  files.AddFile("c:\\geolume\\locked.cfg", "", kOld, kAttributeReadOnly);
+  files.AddFile("c:\\geolume\\acad.lsp", "a");
+  files.AddFile("c:\\geolume\\acad-Renomeado-pelo-Geolume-1.lsp", "b");
+
+  EXPECT_FALSE(files.DeleteFile("c:\\geolume\\locked.cfg"));
+  EXPECT_EQ(files.LastError(), kErrorAccessDenied);
+  EXPECT_FALSE(files.DeleteFile("c:\\geolume\\none.cfg"));
+  EXPECT_EQ(files.LastError(), kErrorFileNotFound);
+
+  EXPECT_FALSE(files.RenameFile("c:\\geolume\\acad.lsp",
+                                "C:\\GEOLUME\\ACAD-RENOMEADO-PELO-GEOLUME-1.LSP"));
+  EXPECT_EQ(files.LastError(), kErrorAlreadyExists);
+  EXPECT_TRUE(files.RenameFile("c:\\geolume\\acad.lsp", "c:\\geolume\\ACAD.LSP"));
+  EXPECT_EQ(files.Inspect("c:\\geolume\\acad.lsp")->path, "c:\\geolume\\ACAD.LSP");
+  EXPECT_TRUE(files.RenameFile("c:\\geolume\\locked.cfg", "c:\\geolume\\moved.cfg"));
+  EXPECT_TRUE(files.FileExists("c:\\geolume\\moved.cfg"));
+
+  EXPECT_TRUE(files.RenameFile("c:\\geolume", "c:\\renamed"));
+  EXPECT_EQ(files.ReadFile("c:\\renamed\\acad.lsp"), "a");
+  EXPECT_FALSE(files.RenameFile("c:\\renamed", "c:\\renamed\\inside"));
+}
+
+TEST(MemoryFileSystem, AttributesAndWritesBehaveAsOnWindows) {
+  MemoryFileSystem files;
+  files.AddFolder("c:\\geolume");
+  files.SetClock(kOld);
+  ASSERT_TRUE(files.WriteFile("c:\\geolume\\acad.lsp", "line\r\n"));
+  EXPECT_EQ(files.GetAttributes("c:\\geolume\\acad.lsp"), kAttributeArchive);
+  EXPECT_EQ(files.ReadStamp("c:\\geolume\\acad.lsp")->dos_date_time, kOld);
+  EXPECT_EQ(files.GetAttributes("c:\\geolume"), kAttributeDirectory);
+
+  ASSERT_TRUE(files.SetAttributes("c:\\geolume\\acad.lsp", kAttributeNormal));
+  EXPECT_EQ(files.GetAttributes("c:\\geolume\\acad.lsp"), kAttributeNormal);
+  ASSERT_TRUE(files.SetAttributes("c:\\geolume\\acad.lsp", kAttributeHidden));
+  EXPECT_FALSE(files.WriteFile("c:\\geolume\\acad.lsp", "x"));
+  EXPECT_EQ(files.LastError(), kErrorAccessDenied);
+  EXPECT_FALSE(files.WriteFile("c:\\missing\\acad.lsp", "x"));
+  EXPECT_EQ(files.LastError(), kErrorPathNotFound);
+  EXPECT_FALSE(files.ReadStamp("c:\\geolume"));
+  EXPECT_EQ(files.LastError(), kErrorAccessDenied);
+}
+
+TEST(MemoryFileSystem, ExportDescribesTheWholeTree) {
+  MemoryFileSystem files;
+  files.AddFile("c:\\B\\x.txt", "abc", kOld, kAttributeReadOnly);
+  files.AddFolder("c:\\a");
+  const auto entries = files.Entries();
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].path, "c:\\");
+  EXPECT_EQ(entries[1].path, "c:\\a\\");
+  EXPECT_EQ(entries[2].path, "c:\\B\\");
+  EXPECT_EQ(entries[3].path, "c:\\B\\x.txt");
+  const auto exported = files.Export();
+  EXPECT_NE(exported.find("c:\\B\\x.txt attributes=0x0001 time=0x"), std::string::npos);
+  files.AddFile("c:\\B\\x.txt", "abd", kOld, kAttributeReadOnly);
+  EXPECT_NE(files.Export(), exported);
+}
+
+}  // namespace
+}  // namespace platform
