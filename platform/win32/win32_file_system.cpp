@@ -1,0 +1,209 @@
+#include <windows.h>
+// The interface's names, not the ANSI/wide switches of <windows.h>.
+#undef CopyFile
+#undef DeleteFile
+
+#include "platform/win32/win32_file_system.h"
+
+#include <algorithm>
+
+#include "platform/win32/wide_text.h"
+
+namespace platform {
+namespace {
+
+// CreateDirectoryW's limit, the tightest of the classic path limits.
+constexpr size_t kClassicLimit = MAX_PATH - 12;
+
+bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+bool IsDrivePath(const std::wstring& path) {
+  return path.size() >= 3 && path[1] == L':' && IsSeparator(path[2]);
+}
+
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (needed == 0) return path;
+  std::wstring full(needed, L'\0');
+  const DWORD written = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+  if (written == 0 || written >= needed) return path;
+  full.resize(written);
+  return full;
+}
+
+// Short paths go to Windows as they are. Long absolute ones are normalised
+// first ("\\?\" turns that off) and then given the prefix that lifts the limit.
+std::wstring ApiPath(const std::string& path) {
+  std::wstring wide = Widen(path);
+  if (wide.size() < kClassicLimit || wide.rfind(L"\\\\?\\", 0) == 0) return wide;
+  wide = FullPath(wide);
+  if (IsDrivePath(wide)) return L"\\\\?\\" + wide;
+  if (wide.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + wide.substr(2);
+  return wide;
+}
+
+std::string WithoutTrailingSeparators(std::string path) {
+  while (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
+  return path;
+}
+
+// The folder part of a path, or empty for a drive or a bare name.
+std::string ParentOf(const std::string& path) {
+  const auto cut = path.find_last_of("\\/");
+  if (cut == std::string::npos) return {};
+  const auto parent = WithoutTrailingSeparators(path.substr(0, cut + 1));
+  return parent.size() == 2 && parent[1] == ':' ? std::string() : parent;
+}
+
+// A file handle closed when it goes.
+class OpenFile {
+ public:
+  OpenFile(const std::string& path, DWORD access, DWORD sharing, DWORD disposition)
+      : handle_(CreateFileW(ApiPath(path).c_str(), access, sharing, nullptr, disposition,
+                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~OpenFile() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+
+  explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE handle() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+std::optional<FileStamp> StampOf(HANDLE file) {
+  FILETIME written{};
+  FILETIME local{};
+  WORD date = 0;
+  WORD time = 0;
+  if (!GetFileTime(file, nullptr, nullptr, &written)) return std::nullopt;
+  if (!FileTimeToLocalFileTime(&written, &local)) return std::nullopt;
+  if (!FileTimeToDosDateTime(&local, &date, &time)) return std::nullopt;
+  SetLastError(NO_ERROR);
+  const DWORD size_low = GetFileSize(file, nullptr);
+  if (size_low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return std::nullopt;
+  return FileStamp{(static_cast<std::uint32_t>(date) << 16) | time, size_low};
+}
+
+}  // namespace
+
+bool Win32FileSystem::Outcome(bool succeeded) {
+  last_error_ = succeeded ? 0 : GetLastError();
+  return succeeded;
+}
+
+bool Win32FileSystem::FileExists(const std::string& path) {
+  const auto attributes = GetAttributes(path);
+  return attributes && (*attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32FileSystem::FolderExists(const std::string& path) {
+  const auto attributes = GetAttributes(path);
+  return attributes && (*attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::optional<std::vector<DirectoryEntry>> Win32FileSystem::ListFolder(
+    const std::string& folder) {
+  WIN32_FIND_DATAW found{};
+  const HANDLE search = FindFirstFileW(ApiPath(WithoutTrailingSeparators(folder) + "\\*").c_str(),
+                                       &found);
+  std::vector<DirectoryEntry> entries;
+  if (search == INVALID_HANDLE_VALUE) {
+    // A folder with nothing in it at all (a drive's root) matches no entry.
+    if (!Outcome(GetLastError() == ERROR_FILE_NOT_FOUND)) return std::nullopt;
+    return entries;
+  }
+  do {
+    const bool is_folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    entries.push_back({Narrow(found.cFileName), is_folder});
+  } while (FindNextFileW(search, &found));
+  const DWORD error = GetLastError();
+  FindClose(search);
+  last_error_ = error == ERROR_NO_MORE_FILES ? 0 : error;
+  if (last_error_ != 0) return std::nullopt;
+  return entries;
+}
+
+bool Win32FileSystem::CreateFolders(const std::string& path) {
+  const auto folder = WithoutTrailingSeparators(path);
+  if (FolderExists(folder)) return true;
+  const auto parent = ParentOf(folder);
+  if (!parent.empty() && !FolderExists(parent) && !CreateFolders(parent)) return false;
+  if (CreateDirectoryW(ApiPath(folder).c_str(), nullptr)) return Outcome(true);
+  const DWORD error = GetLastError();
+  if (error == ERROR_ALREADY_EXISTS && FolderExists(folder)) return true;
+  last_error_ = error;
+  return false;
+}
+
+bool Win32FileSystem::RemoveFolder(const std::string& path) {
+  return Outcome(RemoveDirectoryW(ApiPath(path).c_str()));
+}
+
+bool Win32FileSystem::CopyFile(const std::string& source, const std::string& target) {
+  return Outcome(CopyFileW(ApiPath(source).c_str(), ApiPath(target).c_str(), FALSE));
+}
+
+bool Win32FileSystem::DeleteFile(const std::string& path) {
+  return Outcome(DeleteFileW(ApiPath(path).c_str()));
+}
+
+bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
+  return Outcome(MoveFileW(ApiPath(from).c_str(), ApiPath(to).c_str()));
+}
+
+std::optional<std::uint32_t> Win32FileSystem::GetAttributes(const std::string& path) {
+  const DWORD attributes = GetFileAttributesW(ApiPath(path).c_str());
+  if (!Outcome(attributes != INVALID_FILE_ATTRIBUTES)) return std::nullopt;
+  return attributes;
+}
+
+bool Win32FileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
+  return Outcome(SetFileAttributesW(ApiPath(path).c_str(), attributes));
+}
+
+std::optional<FileStamp> Win32FileSystem::ReadStamp(const std::string& path) {
+  OpenFile file(path, GENERIC_READ, 0, OPEN_EXISTING);
+  if (!Outcome(static_cast<bool>(file))) return std::nullopt;
+  const auto stamp = StampOf(file.handle());
+  Outcome(stamp.has_value());
+  return stamp;
+}
+
+std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
+  OpenFile file(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+  if (!Outcome(static_cast<bool>(file))) return std::nullopt;
+  std::string bytes;
+  std::vector<char> buffer(1 << 16);
+  for (;;) {
+    DWORD read = 0;
+    const auto size = static_cast<DWORD>(buffer.size());
+    if (!Outcome(::ReadFile(file.handle(), buffer.data(), size, &read, nullptr))) {
+      return std::nullopt;
+    }
+    if (read == 0) return bytes;
+    bytes.append(buffer.data(), read);
+  }
+}
+
+bool Win32FileSystem::WriteFile(const std::string& path, const std::string& bytes) {
+  OpenFile file(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+  if (!Outcome(static_cast<bool>(file))) return false;
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
+    DWORD written = 0;
+    if (!::WriteFile(file.handle(), bytes.data() + done, chunk, &written, nullptr)) {
+      return Outcome(false);
+    }
+    done += written;
+  }
+  return Outcome(true);
+}
+
+std::uint32_t Win32FileSystem::LastError() { return last_error_; }
+
+}  // namespace platform
