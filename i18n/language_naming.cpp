@@ -1,8 +1,5 @@
 #include "i18n/language_naming.h"
 
-#include "i18n/iv_dictionaries.h"
-#include "i18n/iv_dictionary.h"
-
 namespace i18n {
 
 namespace {
@@ -20,12 +17,12 @@ std::string ScriptSuffix(int code_page, int latin_code_page) {
   return "";
 }
 
-std::string Joined(const LanguageNameParts& parts) {
+}  // namespace
+
+std::string JoinedLanguageName(const LanguageNameParts& parts) {
   if (parts.suffix.empty()) return parts.first;
   return parts.first + ", " + parts.suffix;
 }
-
-}  // namespace
 
 LanguageNameParts LanguageNamePartsOf(int primary_language, const std::string& windows_name,
                                       int code_page) {
@@ -50,18 +47,7 @@ LanguageNameParts LanguageNamePartsOf(int primary_language, const std::string& w
 }
 
 std::string LanguageName(int primary_language, const std::string& windows_name, int code_page) {
-  return Joined(LanguageNamePartsOf(primary_language, windows_name, code_page));
-}
-
-std::string TranslatedLanguageName(int primary_language, const std::string& windows_name,
-                                   int code_page, TIvDictionary* dictionary) {
-  if (!dictionary) dictionary = TIvDictionaries::First();
-  LanguageNameParts parts = LanguageNamePartsOf(primary_language, windows_name, code_page);
-  if (dictionary) {
-    parts.first = dictionary->Translate(parts.first);
-    parts.suffix = dictionary->Translate(parts.suffix);
-  }
-  return Joined(parts);
+  return JoinedLanguageName(LanguageNamePartsOf(primary_language, windows_name, code_page));
 }
 
 }  // namespace i18n

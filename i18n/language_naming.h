@@ -16,6 +16,7 @@ LanguageNameParts LanguageNamePartsOf(int primary_language, const std::string& w
                                       int code_page);
 
 // The parts joined by ", " when there is a suffix.
+std::string JoinedLanguageName(const LanguageNameParts& parts);
 std::string LanguageName(int primary_language, const std::string& windows_name, int code_page);
 
 // The same with both parts passed through Translate of the dictionary, or
