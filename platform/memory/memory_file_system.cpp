@@ -304,7 +304,7 @@ bool MemoryFileSystem::CopyFile(const std::string& source, const std::string& ta
   if (copy == original) return Fail(kErrorSharingViolation);
   if (copy != nullptr && copy->is_folder) return Fail(kErrorAccessDenied);
   if (copy != nullptr && copy->IsLocked()) return Fail(kErrorAccessDenied);
-  if (copy != nullptr && (copy->attributes & kAttributeReadOnly) != 0) {
+  if (copy != nullptr && (copy->attributes & (kAttributeReadOnly | kAttributeHidden)) != 0) {
     return Fail(kErrorAccessDenied);
   }
   if (copy != nullptr && copy->held) return Fail(kErrorSharingViolation);

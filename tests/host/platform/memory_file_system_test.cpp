@@ -123,6 +123,11 @@ TEST(MemoryFileSystem, CopyFailuresLeaveTheTargetAlone) {
   EXPECT_FALSE(files.CopyFile("c:\\medium\\a.txt", "c:\\geolume"));
   EXPECT_EQ(files.LastError(), kErrorAccessDenied);
 
+  ASSERT_TRUE(files.SetAttributes("c:\\geolume\\a.txt", kAttributeHidden));
+  EXPECT_FALSE(files.CopyFile("c:\\medium\\a.txt", "c:\\geolume\\a.txt"));
+  EXPECT_EQ(files.LastError(), kErrorAccessDenied);
+  ASSERT_TRUE(files.SetAttributes("c:\\geolume\\a.txt", kAttributeNormal));
+
   files.FailCopyOnce("C:\\Geolume\\A.txt", 1224);
   EXPECT_FALSE(files.CopyFile("c:\\medium\\a.txt", "c:\\geolume\\a.txt"));
   EXPECT_EQ(files.LastError(), 1224u);
