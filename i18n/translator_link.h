@@ -1,7 +1,7 @@
 #pragma once
 // What a dictionary needs of the translators that register with it. The
-// dictionary does not own them; each keeps its registration in step with its
-// own life.
+// dictionary does not own them: a translator unregisters itself, and cancels
+// any FreeNotification, before it is destroyed.
 namespace i18n {
 
 class TIvDictionary;
