@@ -114,7 +114,6 @@ void MainForm::Build() {
   band(lbVersao, Align::Bottom, 13, "");
   lbVersao.SetTransparent(false);
   lbVersao.SetAlignment(TextAlignment::Right);
-  lbVersao.SetFont(SansFont(11));
   lbVersao.SetFont({"MS Sans Serif", 11, false, false, ui::kColorWhite});
 
   Label2.SetAlign(Align::Left);
@@ -126,6 +125,7 @@ void MainForm::Build() {
 
   Label3.SetAlign(Align::Right);
   Label3.SetSize(307, 0);
+  Label3.SetAutoWidth(true);
   Label3.SetTransparent(true);
   Label3.SetAlignment(TextAlignment::Center);
   Label3.SetFont(TimesFont(21, ui::kColorWhite));

@@ -30,7 +30,10 @@ void Control::SetBounds(const Bounds& bounds) {
   bool resized = bounds.width != bounds_.width || bounds.height != bounds_.height;
   bounds_ = bounds;
   Changed(Change::Bounds);
-  if (resized) Realign();
+  if (!resized) return;
+  Realign();
+  // An aligned control that changes size moves its aligned siblings.
+  if (align_ != Align::None && parent_ && !parent_->realigning_) parent_->Realign();
 }
 
 void Control::SetPosition(int left, int top) {
@@ -42,6 +45,8 @@ void Control::SetSize(int width, int height) {
 }
 
 void Control::Realign() {
+  if (realigning_) return;
+  realigning_ = true;
   Bounds rest = ClientArea();
   auto place = [&](Align kind) {
     for (Control* child : children_) {
@@ -75,6 +80,7 @@ void Control::Realign() {
     }
   };
   for (Align kind : {Align::Top, Align::Bottom, Align::Left, Align::Right, Align::Client}) place(kind);
+  realigning_ = false;
 }
 
 void Control::SetVisible(bool visible) {

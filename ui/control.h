@@ -85,6 +85,7 @@ class Control : public Component {
   std::vector<Control*> children_;
   Bounds bounds_;
   Align align_ = Align::None;
+  bool realigning_ = false;
   bool visible_ = true;
   bool enabled_ = true;
   bool transparent_ = false;

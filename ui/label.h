@@ -14,12 +14,17 @@ class Label : public Control {
   void SetCaption(const std::string& caption) { SetText("Caption", caption); }
   std::string WindowText() const override { return caption_; }
 
+  // A label whose width follows its longest line, measured where text is drawn.
+  bool AutoWidth() const { return auto_width_; }
+  void SetAutoWidth(bool auto_width) { auto_width_ = auto_width; }
+
   TextAlignment Alignment() const { return alignment_; }
   void SetAlignment(TextAlignment alignment) { alignment_ = alignment; }
 
  private:
   std::string caption_;
   TextAlignment alignment_ = TextAlignment::Left;
+  bool auto_width_ = false;
 };
 
 }  // namespace ui

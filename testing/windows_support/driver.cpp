@@ -111,25 +111,36 @@ std::string MakeMedium(const std::string& folder) {
   return folder + "\\Instalar.exe";
 }
 
+namespace {
+
+struct WindowSearch {
+  DWORD pid;
+  std::wstring title;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTopWindow(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<WindowSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != s->pid || !IsWindowVisible(hwnd)) return TRUE;
+  wchar_t text[512] = {};
+  GetWindowTextW(hwnd, text, 512);
+  if (s->title != text) return TRUE;
+  s->found = hwnd;
+  return FALSE;
+}
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
+  reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
 HWND FindTopWindow(DWORD process_id, const std::string& title) {
-  struct Search {
-    DWORD pid;
-    std::wstring title;
-    HWND found = nullptr;
-  } search{process_id, Widen(title)};
-  EnumWindows(
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        if (pid != s->pid || !IsWindowVisible(hwnd)) return TRUE;
-        wchar_t text[512] = {};
-        GetWindowTextW(hwnd, text, 512);
-        if (s->title != text) return TRUE;
-        s->found = hwnd;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{process_id, Widen(title)};
+  EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
@@ -155,13 +166,7 @@ std::string ClassOf(HWND window) {
 
 std::vector<HWND> Descendants(HWND parent) {
   std::vector<HWND> all;
-  EnumChildWindows(
-      parent,
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&all));
+  EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&all));
   return all;
 }
 
@@ -195,6 +200,11 @@ HWND FocusOf(HWND window) {
 void CloseBox(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
 
 bool SaveScreenshot(HWND window, const std::string& name) {
+  // Have the window draw everything, and wait until its thread has done so.
+  RedrawWindow(window, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_BLOCK, 5000, &ignored);
   RECT r{};
   if (!GetWindowRect(window, &r)) return false;
   int w = r.right - r.left;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/win32/wide_text.h"
@@ -141,6 +142,11 @@ void Peer::Create(HWND parent) {
                           b.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
                           backend_.Instance(), this);
   if (!hwnd_) throw std::runtime_error("Cannot create the control " + control_.Name());
+  // Z order is also the keyboard's tab order, so it stays the creation order;
+  // only pictures, which take no focus, are lifted above the texts they overlap.
+  if (kind_ == PeerKind::Image) {
+    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   backend_.Register(hwnd_, this);
   ApplyFont();
   switch (kind_) {
@@ -167,9 +173,32 @@ void Peer::Create(HWND parent) {
     case PeerKind::Image:
       LoadPicture();
       break;
+    case PeerKind::Label:
+      if (static_cast<Label&>(control_).AutoWidth()) FitWidthToText();
+      break;
     default:
       break;
   }
+}
+
+void Peer::FitWidthToText() {
+  HDC dc = GetDC(hwnd_);
+  HGDIOBJ old = SelectObject(dc, font_);
+  int widest = 0;
+  std::wstring text = Widen(control_.WindowText());
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find(L"\r\n", start);
+    std::wstring line = text.substr(start, end == std::wstring::npos ? std::wstring::npos : end - start);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
+    widest = std::max<int>(widest, size.cx);
+    if (end == std::wstring::npos) break;
+    start = end + 2;
+  }
+  SelectObject(dc, old);
+  ReleaseDC(hwnd_, dc);
+  control_.SetSize(widest, control_.Height());
 }
 
 void Peer::Changed(Change change) {

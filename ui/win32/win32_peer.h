@@ -45,6 +45,7 @@ class Peer : public ControlPeer {
   void ApplyProgress();
   void ApplySelection();
   void LoadPicture();
+  void FitWidthToText();
 
   Win32Backend& backend_;
   Control& control_;

@@ -1,5 +1,6 @@
-// Stands in for an attacker's version.dll: loading it leaves "planted.marker"
-// in its own folder. It exports what a static importer of version.dll asks for.
+// Stands in for an attacker's DLL planted under a system DLL's name: loading it
+// leaves "<its name>.marker" in its own folder. It exports what a static
+// importer of version.dll or comctl32.dll asks for.
 #include <windows.h>
 
 #include <string>
@@ -11,7 +12,7 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   wchar_t path[MAX_PATH] = {};
   GetModuleFileNameW(instance, path, MAX_PATH);
   std::wstring marker(path);
-  marker = marker.substr(0, marker.find_last_of(L'\\') + 1) + L"planted.marker";
+  marker += L".marker";
   HANDLE file = CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
   return TRUE;
@@ -20,4 +21,5 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
 __declspec(dllexport) DWORD WINAPI GetFileVersionInfoSizeW(LPCWSTR, LPDWORD) { return 0; }
 __declspec(dllexport) BOOL WINAPI GetFileVersionInfoW(LPCWSTR, DWORD, DWORD, LPVOID) { return FALSE; }
 __declspec(dllexport) BOOL WINAPI VerQueryValueW(LPCVOID, LPCWSTR, LPVOID*, PUINT) { return FALSE; }
+__declspec(dllexport) BOOL WINAPI InitCommonControlsEx(const void*) { return FALSE; }
 }
