@@ -16,18 +16,18 @@ class DictionaryLookupTest : public DictionaryTest {
 };
 
 TEST_F(DictionaryLookupTest, ContextFreeLookupStopsAtTheFirstRowOfARunItMeets) {
-  // Sorted: "A", then "Sair" in contexts X1..X5, then "Z". Five rows of one
-  // text in the middle: the search meets index 3 ("Sair" in X3) first.
+  // Sorted: "A", then "Sair" in contexts X1..X5, then "Y" and "Z". The
+  // first middle is (0 + 7) / 2 = 3, "Sair" in X3.
   StoredData data;
   data.rows = {SpanishRow("Z", "z"),           SpanishRow("Sair", "three", "TForm1", "X3"),
                SpanishRow("Sair", "one", "TForm1", "X1"), SpanishRow("A", "a"),
                SpanishRow("Sair", "five", "TForm1", "X5"), SpanishRow("Sair", "two", "TForm1", "X2"),
-               SpanishRow("Sair", "four", "TForm1", "X4")};
+               SpanishRow("Sair", "four", "TForm1", "X4"), SpanishRow("Y", "y")};
   auto dictionary = OpenSpanish(data);
-  ASSERT_EQ(dictionary->Rows().size(), 7u);
+  ASSERT_EQ(dictionary->Rows().size(), 8u);
   EXPECT_EQ(dictionary->Rows()[0].NativeText, "A");
   EXPECT_EQ(dictionary->Rows()[1].ContextComponent, "X1");
-  EXPECT_EQ(dictionary->Rows()[6].NativeText, "Z");
+  EXPECT_EQ(dictionary->Rows()[7].NativeText, "Z");
   EXPECT_EQ(dictionary->Translate("Sair"), "three");
   EXPECT_EQ(dictionary->TranslateInContext("Sair", "TForm1", "X5"), "five");
   EXPECT_EQ(dictionary->FindTranslationInContext("Sair", "TForm1", "X6"), std::nullopt);
