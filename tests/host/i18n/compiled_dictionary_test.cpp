@@ -88,6 +88,23 @@ TEST_F(CompiledDictionaryTest, RowsAreSpanishOnlyAndGroupedAsSpecified) {
   EXPECT_EQ(free, 115);
 }
 
+// The agreement dialog shows its text in Portuguese in every language: no
+// line of it may have a row, or Spanish would show a patchwork.
+TEST_F(CompiledDictionaryTest, NoAgreementRowMatchesALineOfTheAgreementShown) {
+  std::ifstream file(GEOLUME_AGREEMENT_TEXT, std::ios::binary);
+  if (!file) GTEST_SKIP() << "no agreement text at " << GEOLUME_AGREEMENT_TEXT;
+  std::set<std::string> lines;
+  for (std::string line; std::getline(file, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.insert(line);
+  }
+  ASSERT_GT(lines.size(), 10u);
+  LoadCompiled();
+  for (const auto& row : AllRows()) {
+    if (row.ContextComponent == "RichEdit1") EXPECT_EQ(lines.count(row.NativeText), 0u) << row.NativeText;
+  }
+}
+
 TEST_F(CompiledDictionaryTest, GetLanguageTwoIsSpanish) {
   auto dictionary = LoadCompiled();
   TIvLanguage language;
