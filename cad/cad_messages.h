@@ -1,0 +1,37 @@
+#pragma once
+// The texts the CAD integration shows. Only the closing texts are looked up
+// in the dictionary; the others stay as they are in every language.
+namespace cad::messages {
+
+constexpr char kAutoCadOpen[] =
+    "Existe um AutoCAD Aberto. Por favor feche todas as janelas do AutoCAD que estiverem abertas e "
+    "tente novamente!!!";
+constexpr char kBricsCadOpen[] =
+    "Existe um BricsCAD Aberto. Por favor feche todas as janelas do BricsCAD que estiverem abertas "
+    "e tente novamente!!!";
+constexpr char kGstarCadOpen[] =
+    "Existe um GstarCAD Aberto. Por favor feche todas as janelas do GstarCAD que estiverem abertas "
+    "e tente novamente!!!";
+
+// Put around the text of the profile's line.
+constexpr char kSearchPathNotWritten[] = "Não foi possível gravar o caminho de busca no ";
+constexpr char kTrustedPathNotWritten[] = "Não foi possível gravar o caminho confiável no ";
+constexpr char kDoItManually[] = ". Esta configuração terá que ser realizada manualmente!";
+constexpr char kLispSysNotWritten[] =
+    "Não foi possível gravar a variável LISPSYS. Esta configuração terá que ser realizada "
+    "manualmente!";
+
+// Put around the startup file's path, with a lone carriage return between.
+constexpr char kStartupFileNotMoved[] = "Não foi possível renonear o arquivo ";
+constexpr char kMoveItManually[] = "\rPor favor renomeie ou apague o arquivo manualmente.";
+
+// Looked up.
+constexpr char kConfigured[] = "Configuração no AutoCAD/BricsCAD/GstarCAD Efetuada com Sucesso.";
+constexpr char kConfiguredPartly[] =
+    "Configuração no AutoCAD/BricsCAD/GstarCAD concluída, mas algumas configurações terão que ser "
+    "realizadas manualmente.";
+
+// The title of the closing information box.
+constexpr char kInformationCaption[] = "Information";
+
+}  // namespace cad::messages

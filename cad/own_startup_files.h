@@ -1,0 +1,28 @@
+#pragma once
+// The product's own startup LISP files in the installation root.
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace cad {
+
+constexpr char kInstallRoot[] = "c:\\geolume";
+
+// Each file's one line, ended by carriage return and line feed.
+constexpr char kAcadStartupFile[] = "c:\\geolume\\acad.lsp";
+constexpr char kAcadStartupText[] = "(DEFUN S::STARTUP()(LOAD \"GEOLUME15.VLX\" \"\")(PRINC))\r\n";
+constexpr char kOnStartStartupFile[] = "c:\\geolume\\on_start.lsp";
+constexpr char kOnStartStartupText[] =
+    R"((DEFUN S::STARTUP()(LOAD "C:\\GEOLUME\\GEOLUME15.DES" "")(PRINC)))"
+    "\r\n";
+
+// True when the file holds the product's "acad.lsp" line, whatever its letter
+// case, spaces and line breaks; false when there is no such file. A file that
+// exists but cannot be read throws CadError.
+bool IsOwnStartupFile(platform::FileSystem& files, const std::string& path);
+
+// Writes "acad.lsp", then "on_start.lsp", replacing what they held; a file
+// that cannot be written throws CadError.
+void WriteStartupFiles(platform::FileSystem& files);
+
+}  // namespace cad

@@ -1,0 +1,22 @@
+#include "cad/product_paths.h"
+
+#include "cad/cad_text.h"
+
+namespace cad {
+
+namespace {
+
+std::string WithFolder(const std::string& search_path, const char* upper_folder,
+                       const char* folder) {
+  if (UpperText(search_path).find(upper_folder) != std::string::npos) return search_path;
+  return search_path + ";" + folder;
+}
+
+}  // namespace
+
+std::string AddProductPaths(const std::string& search_path) {
+  const std::string with_root = WithFolder(search_path, "C:\\GEOLUME", "C:\\geolume");
+  return WithFolder(with_root, "C:\\GEOLUME\\SIMBOLOS", "C:\\geolume\\simbolos");
+}
+
+}  // namespace cad

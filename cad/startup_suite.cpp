@@ -1,0 +1,57 @@
+#include "cad/startup_suite.h"
+
+#include <optional>
+
+#include "cad/cad_error.h"
+#include "cad/cad_registry.h"
+#include "cad/cad_text.h"
+
+namespace cad {
+
+namespace {
+
+// More entries than anyone loads at start-up; a larger count is damage, and
+// reading that many values would hang the installer.
+constexpr std::size_t kMostCountDigits = 4;
+
+std::optional<int> SuiteCount(const std::string& text) {
+  if (text.empty() || text.size() > kMostCountDigits) return std::nullopt;
+  int count = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    count = count * 10 + (c - '0');
+  }
+  return count;
+}
+
+bool ListsProduct(platform::Registry& registry, const std::string& key, int count) {
+  bool listed = false;
+  for (int entry = 1; entry <= count; ++entry) {
+    const std::string path = ReadRegString(registry, key, std::to_string(entry) + "Startup");
+    if (UpperText(path) == "C:\\GEOLUME\\GEOLUME15.VLX") listed = true;
+  }
+  return listed;
+}
+
+}  // namespace
+
+void AddToStartupSuite(platform::Registry& registry, const std::string& profile_key) {
+  const std::string key = profile_key + "\\Dialogs\\Appload\\Startup";
+  std::string count_text = ReadRegString(registry, key, "NumStartup");
+  if (count_text.empty()) {
+    count_text = "0";
+    CreateRegKey(registry, key);
+  }
+  const auto count = SuiteCount(count_text);
+  if (!count) {
+    throw CadError("The startup suite of the GstarCAD profile " + CurrentUserKeyName(profile_key) +
+                   " has 'NumStartup' = '" + count_text +
+                   "', which is not a count of at most 4 decimal digits");
+  }
+  if (ListsProduct(registry, key, *count)) return;
+  const std::string next = std::to_string(*count + 1);
+  RequireRegString(registry, key, "NumStartup", next);
+  RequireRegString(registry, key, next + "Startup", kProductApplication);
+}
+
+}  // namespace cad
