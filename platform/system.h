@@ -35,9 +35,11 @@ class System {
   virtual std::uint32_t PlatformId() = 0;
   virtual Point CursorPosition() = 0;
   virtual void SetCursorPosition(Point point) = 0;
-  // Enables the shutdown privilege where the platform has privileges, then asks
-  // Windows to exit with the flags; true when Windows accepted the request.
-  virtual bool RestartWindows(std::uint32_t exit_flags) = 0;
+  // Opens the process token for adjusting and, when that works, enables the
+  // shutdown privilege; false when the token could not be opened.
+  virtual bool EnableShutdownPrivilege() = 0;
+  // ExitWindowsEx with reason 0; true when Windows accepted the request.
+  virtual bool RequestExit(std::uint32_t exit_flags) = 0;
 };
 
 }  // namespace platform

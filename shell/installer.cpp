@@ -2,8 +2,10 @@
 
 #include <exception>
 
+#include "shell/agreement_form.h"
 #include "shell/installer_state.h"
 #include "shell/main_form.h"
+#include "shell/restart_form.h"
 #include "ui/application.h"
 
 namespace shell {
@@ -15,6 +17,11 @@ int RunInstaller(ui::Backend& backend, platform::Platform& platform) {
     MainForm main_form(application, platform, state);
     backend.Realize(main_form);
     if (main_form.on_create) main_form.on_create();
+    AgreementForm agreement(application, platform, state);
+    backend.Realize(agreement);
+    RestartForm restart_prompt(application, platform);
+    backend.Realize(restart_prompt);
+    main_form.SetDialogs(agreement, restart_prompt);
     return application.Run();
   } catch (const std::exception& error) {
     // Nothing could be built: say why, then leave.

@@ -54,6 +54,7 @@ MainForm::MainForm(ui::Application& application, platform::Platform& platform, I
     : ui::Form(application, "TForm1", "Form1"),
       platform_(platform),
       state_(state),
+      Dictionary1(std::make_unique<i18n::TIvBinaryDictionary>("Dictionary1")),
       LMDSimpleLabel1(Make<ui::Label>("LMDSimpleLabel1", this, "TLMDSimpleLabel")),
       Label1(Make<ui::Label>("Label1", this)),
       LMDSimpleLabel5(Make<ui::Label>("LMDSimpleLabel5", this, "TLMDSimpleLabel")),
@@ -83,12 +84,17 @@ MainForm::MainForm(ui::Application& application, platform::Platform& platform, I
       Button1(Make<ui::Button>("Button1", &Panel3)),
       Button2(Make<ui::Button>("Button2", &Panel3)),
       sb2(Make<ui::StatusBar>("sb2", &Panel3)) {
+  Dictionary1->LoadFromForm(ClassName(), platform_);
   Build();
   on_resize = [this] { FormResize(); };
   on_close = [this] { FormClose(); };
   on_create = [this] { FormCreate(); };
   lblSair.on_click = [this] { lblSairClick(); };
   lblInstalar.on_click = [this] { lblInstalarClick(); };
+  lblPortugues.on_click = [this] { lblPortuguesClick(); };
+  lblEspanhol.on_click = [this] { lblEspanholClick(); };
+  // At the end of construction the dictionary opens in the language of the system.
+  Dictionary1->Open();
 }
 
 void MainForm::Build() {
@@ -282,14 +288,48 @@ void MainForm::ShowActions() {
   lblSair.Show();
 }
 
-void MainForm::lblInstalarClick() {}
+void MainForm::SetDialogs(ui::Form& agreement, ui::Form& restart_prompt) {
+  agreement_ = &agreement;
+  restart_prompt_ = &restart_prompt;
+}
+
+void MainForm::MovePointerUp(int pixels) {
+  platform::Point p = platform_.system.CursorPosition();
+  platform_.system.SetCursorPosition({p.x, p.y - pixels});
+}
+
+// The pointer moves from the pressed button onto "Instalar Programa", which
+// takes the place of the prompt above it.
+void MainForm::lblPortuguesClick() {
+  FormResize();
+  if (Dictionary1->Language() != 1) Dictionary1->SetLanguage(1);
+  ShowActions();
+  MovePointerUp(57);
+}
+
+void MainForm::lblEspanholClick() {
+  FormResize();
+  Dictionary1->SetLanguage(2);
+  ShowActions();
+  MovePointerUp(120);
+}
+
+void MainForm::lblInstalarClick() {
+  if (agreement_) App().ShowModal(*agreement_);
+  if (!state_.agreement_accepted) {
+    App().ShowMessage({Translate("As condições do Contrato Não Foram Aceitas. Instalação Cancelada."),
+                       Translate("Erro na Instalação"), ui::MessageIcon::None, nullptr});
+    return;
+  }
+  if (run_installation) run_installation();
+}
 
 void MainForm::lblSairClick() { Close(); }
 
 void MainForm::FormClose() {
   if (state_.restart_needed && platform_.system.PlatformId() == platform::kPlatformWin32NT &&
-      show_restart_prompt) {
-    show_restart_prompt();
+      restart_prompt_) {
+    App().ShowModal(*restart_prompt_);
   }
   App().Terminate(0);
 }

@@ -2,7 +2,9 @@
 // The installer's main window, TForm1: the title bands, the side texts, the
 // version line, the logo and the central area with its four states.
 #include <functional>
+#include <memory>
 
+#include "i18n/iv_binary_dictionary.h"
 #include "platform/platform.h"
 #include "shell/installer_state.h"
 #include "ui/button.h"
@@ -31,12 +33,20 @@ class MainForm : public ui::Form {
   void FormResize();
   void ShowActions();
   void ShowState(CentralState state);
+  void lblPortuguesClick();
+  void lblEspanholClick();
   void lblInstalarClick();
   void lblSairClick();
   void FormClose();
 
-  // Shows the restart prompt modally; set once that dialog exists.
-  std::function<void()> show_restart_prompt;
+  // The message lookup: a Portuguese text in the current language.
+  std::string Translate(const std::string& text) { return Dictionary1->Translate(text); }
+  i18n::TIvBinaryDictionary& Dictionary() { return *Dictionary1; }
+
+  // The dialogs, created after the main window.
+  void SetDialogs(ui::Form& agreement, ui::Form& restart_prompt);
+  // The installation run; set by the installation once it exists.
+  std::function<void()> run_installation;
 
   platform::Platform& GetPlatform() { return platform_; }
   InstallerState& GetState() { return state_; }
@@ -44,10 +54,16 @@ class MainForm : public ui::Form {
  private:
   void Build();
 
+  void MovePointerUp(int pixels);
+
   platform::Platform& platform_;
   InstallerState& state_;
+  ui::Form* agreement_ = nullptr;
+  ui::Form* restart_prompt_ = nullptr;
 
  public:
+  // Created before every other component, as the translator expects to find it.
+  std::unique_ptr<i18n::TIvBinaryDictionary> Dictionary1;
   ui::Label& LMDSimpleLabel1;
   ui::Label& Label1;
   ui::Label& LMDSimpleLabel5;

@@ -119,6 +119,8 @@ void Control::Repaint() {
 }
 
 void Control::Click() {
+  // A disabled control cannot be pressed.
+  if (!enabled_) return;
   if (on_click) on_click();
 }
 

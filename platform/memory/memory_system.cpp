@@ -20,10 +20,5 @@ std::optional<FixedFileVersion> MemorySystem::FileVersion(const std::string& pat
   return std::nullopt;
 }
 
-bool MemorySystem::RestartWindows(std::uint32_t exit_flags) {
-  // Only the NT family has privileges to adjust.
-  restarts.push_back({exit_flags, platform_id == kPlatformWin32NT});
-  return restart_accepted;
-}
 
 }  // namespace platform

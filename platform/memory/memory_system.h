@@ -1,6 +1,7 @@
 #pragma once
 // The running program and Windows, as a test sets them up.
 #include <map>
+#include <string>
 #include <vector>
 
 #include "platform/system.h"
@@ -16,7 +17,14 @@ class MemorySystem : public System {
   std::uint32_t PlatformId() override { return platform_id; }
   Point CursorPosition() override { return cursor; }
   void SetCursorPosition(Point point) override { cursor = point; }
-  bool RestartWindows(std::uint32_t exit_flags) override;
+  bool EnableShutdownPrivilege() override {
+    calls.push_back("EnableShutdownPrivilege");
+    return token_opens;
+  }
+  bool RequestExit(std::uint32_t exit_flags) override {
+    calls.push_back("RequestExit " + std::to_string(exit_flags));
+    return exit_accepted;
+  }
 
   std::string program_path = "D:\\Instalar.exe";
   std::string system_folder = "C:\\windows\\system32";
@@ -25,13 +33,10 @@ class MemorySystem : public System {
   Point cursor;
   // Version information by file path, compared without regard to letter case.
   std::map<std::string, FixedFileVersion> versions;
-  // Every restart request, with whether the privilege was adjusted first.
-  struct RestartRequest {
-    std::uint32_t flags;
-    bool privilege_adjusted;
-  };
-  std::vector<RestartRequest> restarts;
-  bool restart_accepted = true;
+  // The privilege and exit requests, in order.
+  std::vector<std::string> calls;
+  bool token_opens = true;
+  bool exit_accepted = true;
 };
 
 }  // namespace platform

@@ -103,22 +103,23 @@ Point Win32System::CursorPosition() {
 
 void Win32System::SetCursorPosition(Point point) { SetCursorPos(point.x, point.y); }
 
-bool Win32System::RestartWindows(std::uint32_t exit_flags) {
+bool Win32System::EnableShutdownPrivilege() {
   HANDLE token = nullptr;
-  if (PlatformId() == kPlatformWin32NT &&
-      OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
-    TOKEN_PRIVILEGES wanted{};
-    if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &wanted.Privileges[0].Luid)) {
-      wanted.PrivilegeCount = 1;
-      wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-      unsigned char previous[16] = {};
-      DWORD length = 0;
-      AdjustTokenPrivileges(token, FALSE, &wanted, sizeof previous,
-                            reinterpret_cast<PTOKEN_PRIVILEGES>(previous), &length);
-    }
-    CloseHandle(token);
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) return false;
+  TOKEN_PRIVILEGES wanted{};
+  if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &wanted.Privileges[0].Luid)) {
+    wanted.PrivilegeCount = 1;
+    wanted.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    // Room for the previous state of one privilege; the outcome is not examined.
+    unsigned char previous[16] = {};
+    DWORD length = 0;
+    AdjustTokenPrivileges(token, FALSE, &wanted, sizeof previous,
+                          reinterpret_cast<PTOKEN_PRIVILEGES>(previous), &length);
   }
-  return ExitWindowsEx(exit_flags, 0) != 0;
+  CloseHandle(token);
+  return true;
 }
+
+bool Win32System::RequestExit(std::uint32_t exit_flags) { return ExitWindowsEx(exit_flags, 0) != 0; }
 
 }  // namespace platform

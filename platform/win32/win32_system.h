@@ -12,7 +12,8 @@ class Win32System : public System {
   std::uint32_t PlatformId() override;
   Point CursorPosition() override;
   void SetCursorPosition(Point point) override;
-  bool RestartWindows(std::uint32_t exit_flags) override;
+  bool EnableShutdownPrivilege() override;
+  bool RequestExit(std::uint32_t exit_flags) override;
 };
 
 // Before any other DLL is loaded: take DLLs only from the system folder, so a

@@ -151,10 +151,14 @@ HWND WaitForWindow(DWORD process_id, const std::string& title, int timeout_ms) {
 }
 
 std::string TextOf(HWND window) {
-  int length = GetWindowTextLengthW(window);
+  // Asked of the window itself: controls of another process keep their text there.
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return {};
   std::wstring text(length + 1, L'\0');
-  GetWindowTextW(window, text.data(), length + 1);
-  text.resize(length);
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                      5000, &copied);
+  text.resize(copied);
   return Narrow(text);
 }
 

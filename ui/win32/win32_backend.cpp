@@ -215,7 +215,12 @@ LRESULT CALLBACK ContainerProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
   Control& model = self->Model();
   switch (message) {
     case WM_COMMAND: {
-      if (Peer* child = backend.Find(reinterpret_cast<HWND>(lparam))) child->Commanded(HIWORD(wparam));
+      HWND from = reinterpret_cast<HWND>(lparam);
+      if (Peer* child = backend.Find(from)) {
+        child->Commanded(HIWORD(wparam));
+      } else if (self->Kind() == PeerKind::RadioGroup && HIWORD(wparam) == BN_CLICKED) {
+        self->RadioPicked(self->RadioIndexOf(from));
+      }
       // A control hidden by its own click leaves the keyboard focus nowhere.
       HWND focus = GetFocus();
       if (!focus || !IsWindowVisible(focus)) {

@@ -8,6 +8,9 @@
 
 #include "platform/win32/wide_text.h"
 #include "ui/application.h"
+#include "ui/bevel.h"
+#include "ui/radio_group.h"
+#include "ui/rich_edit.h"
 #include "ui/button.h"
 #include "ui/check_list_box.h"
 #include "ui/form.h"
@@ -31,10 +34,24 @@ PeerKind KindOf(const Control& control) {
   if (dynamic_cast<const StatusBar*>(&control)) return PeerKind::StatusBar;
   if (dynamic_cast<const CheckListBox*>(&control)) return PeerKind::CheckList;
   if (dynamic_cast<const Image*>(&control)) return PeerKind::Image;
+  if (dynamic_cast<const RichEdit*>(&control)) return PeerKind::RichEdit;
+  if (dynamic_cast<const RadioGroup*>(&control)) return PeerKind::RadioGroup;
+  if (dynamic_cast<const Bevel*>(&control)) return PeerKind::Bevel;
   return PeerKind::Panel;
 }
 
 namespace {
+
+// The rich edit control's DLL is not one Windows always takes from the system
+// folder, so it is loaded from there explicitly.
+const wchar_t* RichEditClass() {
+  static const wchar_t* name = [] {
+    if (LoadLibraryExW(L"msftedit.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return L"RICHEDIT50W";
+    if (LoadLibraryExW(L"riched20.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) return L"RichEdit20W";
+    return L"EDIT";
+  }();
+  return name;
+}
 
 DWORD FormStyle(const Form& form) {
   switch (form.GetBorderStyle()) {
@@ -134,6 +151,20 @@ void Peer::Create(HWND parent) {
       style |= SS_OWNERDRAW;
       text.clear();
       break;
+    case PeerKind::RichEdit:
+      window_class = RichEditClass();
+      style |= ES_MULTILINE | ES_READONLY | WS_VSCROLL | ES_AUTOVSCROLL | ES_DISABLENOSCROLL | WS_TABSTOP;
+      ex_style = WS_EX_CLIENTEDGE;
+      break;
+    case PeerKind::RadioGroup:
+      window_class = L"TPanel";
+      ex_style = WS_EX_CONTROLPARENT;
+      text.clear();
+      break;
+    case PeerKind::Bevel:
+      style |= SS_ETCHEDHORZ;
+      text.clear();
+      break;
     default:
       break;
   }
@@ -175,6 +206,12 @@ void Peer::Create(HWND parent) {
       break;
     case PeerKind::Label:
       if (static_cast<Label&>(control_).AutoWidth()) FitWidthToText();
+      break;
+    case PeerKind::RichEdit:
+      SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, backend_.ColorRef(control_.GetColor()));
+      break;
+    case PeerKind::RadioGroup:
+      FillItems();
       break;
     default:
       break;
@@ -257,6 +294,8 @@ void Peer::ApplyFont() {
                            static_cast<BYTE>(f.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, Widen(f.name).c_str());
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  for (HWND button : radio_buttons_) SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  if (radio_frame_) SendMessageW(radio_frame_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   if (font_) DeleteObject(font_);
   font_ = font;
 }
@@ -278,7 +317,41 @@ void Peer::ApplyText() {
   }
 }
 
+void Peer::FillRadioButtons() {
+  auto& group = static_cast<RadioGroup&>(control_);
+  for (HWND button : radio_buttons_) DestroyWindow(button);
+  radio_buttons_.clear();
+  const Bounds& b = control_.GetBounds();
+  HWND frame = CreateWindowExW(0, L"BUTTON", Widen(group.Caption()).c_str(), WS_CHILD | WS_VISIBLE | BS_GROUPBOX,
+                               0, 0, b.width, b.height, hwnd_, nullptr, backend_.Instance(), nullptr);
+  SendMessageW(frame, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  radio_frame_ = frame;
+  int count = group.Items().Count();
+  int row = count > 0 ? (b.height - 16) / count : 0;
+  for (int i = 0; i < count; ++i) {
+    DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON | (i == 0 ? WS_GROUP | WS_TABSTOP : 0);
+    HWND button = CreateWindowExW(0, L"BUTTON", Widen(group.Items()[i]).c_str(), style, 8, 14 + i * row,
+                                  b.width - 16, std::min(row, 24), hwnd_,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(backend_.NextId())),
+                                  backend_.Instance(), nullptr);
+    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+    radio_buttons_.push_back(button);
+  }
+  ApplySelection();
+}
+
+int Peer::RadioIndexOf(HWND button) const {
+  for (std::size_t i = 0; i < radio_buttons_.size(); ++i) {
+    if (radio_buttons_[i] == button) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 void Peer::FillItems() {
+  if (kind_ == PeerKind::RadioGroup) {
+    FillRadioButtons();
+    return;
+  }
   if (kind_ != PeerKind::CheckList) return;
   auto& list = static_cast<CheckListBox&>(control_);
   suppress_events = true;
@@ -310,6 +383,14 @@ void Peer::ApplyChecks() {
 }
 
 void Peer::ApplySelection() {
+  if (kind_ == PeerKind::RadioGroup) {
+    auto& group = static_cast<RadioGroup&>(control_);
+    for (std::size_t i = 0; i < radio_buttons_.size(); ++i) {
+      SendMessageW(radio_buttons_[i], BM_SETCHECK,
+                   static_cast<int>(i) == group.ItemIndex() ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    return;
+  }
   if (kind_ != PeerKind::CheckList) return;
   auto& list = static_cast<CheckListBox&>(control_);
   suppress_events = true;
@@ -433,6 +514,10 @@ void Peer::Commanded(int code) {
   }
 }
 
-void Peer::RadioPicked(int) {}
+void Peer::RadioPicked(int index) {
+  if (kind_ != PeerKind::RadioGroup || index < 0) return;
+  auto& group = static_cast<RadioGroup&>(control_);
+  backend_.Dispatch([&group, index] { group.Pick(index); });
+}
 
 }  // namespace ui::win32

@@ -34,6 +34,7 @@ class Peer : public ControlPeer {
   void Commanded(int code);
   // Child radio buttons of a radio group: index of the one the user picked.
   void RadioPicked(int index);
+  int RadioIndexOf(HWND button) const;
 
   bool suppress_events = false;
 
@@ -46,6 +47,7 @@ class Peer : public ControlPeer {
   void ApplySelection();
   void LoadPicture();
   void FitWidthToText();
+  void FillRadioButtons();
 
   Win32Backend& backend_;
   Control& control_;
@@ -58,6 +60,7 @@ class Peer : public ControlPeer {
   int picture_width_ = 0;
   int picture_height_ = 0;
   std::vector<HWND> radio_buttons_;
+  HWND radio_frame_ = nullptr;
 };
 
 PeerKind KindOf(const Control& control);

@@ -1,33 +1,19 @@
 #pragma once
-// An in-memory Windows for the shell's tests, with the main window's medium.
+// An in-memory Windows for the shell's tests: a Brazilian system, the program
+// on a medium in D:\, and the program's embedded data as the build made it.
 #include <optional>
 #include <string>
 
 #include "platform/memory/memory_file_system.h"
+#include "platform/memory/memory_locale.h"
 #include "platform/memory/memory_processes.h"
 #include "platform/memory/memory_registry.h"
+#include "platform/memory/memory_resources.h"
 #include "platform/memory/memory_shell.h"
 #include "platform/memory/memory_system.h"
 #include "platform/platform.h"
 
 namespace testing_support {
-
-class NoLocale : public platform::Locale {
- public:
-  std::uint32_t SystemDefaultLocale() override { return 0x0416; }
-  std::uint32_t UserDefaultLocale() override { return 0x0416; }
-  std::uint32_t AnsiCodePage() override { return 1252; }
-  bool IsCodePageInstalled(std::uint32_t) override { return true; }
-  std::optional<std::string> LocaleInfo(std::uint32_t, std::uint32_t) override { return std::nullopt; }
-  std::optional<std::uint32_t> FontSignatureCodePages(std::uint32_t) override { return std::nullopt; }
-  void SetThreadLocale(std::uint32_t) override {}
-  bool IsDoubleByteSystem() override { return false; }
-};
-
-class NoResources : public platform::Resources {
- public:
-  std::optional<std::string> RcData(const std::string&) override { return std::nullopt; }
-};
 
 struct TestWindows {
   platform::MemoryRegistry registry;
@@ -35,13 +21,17 @@ struct TestWindows {
   platform::MemoryShell shell{files};
   platform::MemoryProcesses processes;
   platform::MemorySystem system;
-  NoLocale locale;
-  NoResources resources;
+  platform::MemoryLocale locale;
+  platform::MemoryResources resources;
   platform::Platform platform{registry, files, shell, processes, system, locale, resources};
 
   TestWindows() {
     system.program_path = "D:\\Instalar.exe";
     system.versions["D:\\Instalar.exe"] = {(4u << 16) | 0u, (4u << 16) | 25u};
+    locale.SetSystem(0x0416);
+    resources.LoadFile("TForm1", std::string(GEOLUME_FORM_STREAMS_DIR) + "/TForm1.bin");
+    resources.LoadFile("Tcontrato", std::string(GEOLUME_FORM_STREAMS_DIR) + "/Tcontrato.bin");
+    resources.LoadFile("CONTRATO", std::string(GEOLUME_SOURCE_DIR) + "/resources/agreement/contrato.txt");
   }
 };
 

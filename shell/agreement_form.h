@@ -1,0 +1,31 @@
+#pragma once
+// The licence agreement, Tcontrato: it gates every installation and reports
+// its answer through AgreementAccepted.
+#include "platform/platform.h"
+#include "shell/installer_state.h"
+#include "ui/button.h"
+#include "ui/form.h"
+#include "ui/rich_edit.h"
+
+namespace shell {
+
+class AgreementForm : public ui::Form {
+ public:
+  AgreementForm(ui::Application& application, platform::Platform& platform, InstallerState& state);
+
+  void Button1Click();
+  void Button2Click();
+
+ private:
+  InstallerState& state_;
+
+ public:
+  ui::RichEdit& RichEdit1;
+  ui::Button& Button1;
+  ui::Button& Button2;
+};
+
+// The agreement's text, kept with the program; empty lines included.
+std::vector<std::string> AgreementText(platform::Resources& resources);
+
+}  // namespace shell
