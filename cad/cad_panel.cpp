@@ -30,6 +30,7 @@ void CadPanel::Attach() {
 
 void CadPanel::ListCadProfiles() {
   auto& list = controls_.cadlist;
+  // Clearing first drops the former ticks along with the lines.
   list.Items().Clear();
   const auto profiles = ListedCadProfiles(platform_.registry);
   std::vector<std::string> lines;

@@ -12,8 +12,8 @@ namespace cad {
 std::string UpperAscii(std::string_view text);
 // Small letters for A-Z; every other character unchanged.
 std::string LowerAscii(std::string_view text);
-// Capitals as the user's locale makes them for the letters of Western
-// European languages: a-z and the small letters of Latin-1.
+// Capitals as Windows makes them in the Western European locales, for the
+// letters that matter in paths and program names: a-z and Latin-1's small letters.
 std::string UpperText(std::string_view text);
 
 std::size_t CharacterCount(std::string_view text);
