@@ -1,5 +1,7 @@
 #include "i18n/application_error_text.h"
 
+#include "ui/application.h"
+
 #include "i18n/iv_dictionaries.h"
 #include "i18n/iv_dictionary.h"
 
@@ -9,8 +11,7 @@ std::string ApplicationErrorText(const std::string& message) {
   std::string text = message;
   TIvDictionary* dictionary = TIvDictionaries::First();
   if (dictionary && dictionary->Active()) text = dictionary->Translate(text);
-  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
-  return text;
+  return ui::WithFullStop(text);
 }
 
 }  // namespace i18n

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "i18n/application_error_text.h"
 #include "shell/centre_layout.h"
 #include "shell/start_up.h"
 #include "ui/application.h"
@@ -85,6 +86,8 @@ MainForm::MainForm(ui::Application& application, platform::Platform& platform, I
       Button2(Make<ui::Button>("Button2", &Panel3)),
       sb2(Make<ui::StatusBar>("sb2", &Panel3)) {
   Dictionary1->LoadFromForm(ClassName(), platform_);
+  // With a dictionary, unhandled errors are shown in the chosen language.
+  App().error_text = i18n::ApplicationErrorText;
   Build();
   on_resize = [this] { FormResize(); };
   on_close = [this] { FormClose(); };
