@@ -84,7 +84,8 @@ MainForm::MainForm(ui::Application& application, platform::Platform& platform, I
       cadlist(Make<ui::CheckListBox>("cadlist", &Panel3)),
       Button1(Make<ui::Button>("Button1", &Panel3)),
       Button2(Make<ui::Button>("Button2", &Panel3)),
-      sb2(Make<ui::StatusBar>("sb2", &Panel3)) {
+      sb2(Make<ui::StatusBar>("sb2", &Panel3)),
+      cad_panel(cad::CadPanelControlsOf(*this), platform_, [this](const std::string& text) { return Translate(text); }) {
   Dictionary1->LoadFromForm(ClassName(), platform_);
   // With a dictionary, unhandled errors are shown in the chosen language.
   App().error_text = i18n::ApplicationErrorText;
@@ -96,6 +97,7 @@ MainForm::MainForm(ui::Application& application, platform::Platform& platform, I
   lblInstalar.on_click = [this] { lblInstalarClick(); };
   lblPortugues.on_click = [this] { lblPortuguesClick(); };
   lblEspanhol.on_click = [this] { lblEspanholClick(); };
+  cad_panel.Attach();
   // At the end of construction the dictionary opens in the language of the system.
   Dictionary1->Open();
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 
+#include "cad/cad_panel.h"
 #include "i18n/iv_binary_dictionary.h"
 #include "platform/platform.h"
 #include "shell/installer_state.h"
@@ -93,6 +94,9 @@ class MainForm : public ui::Form {
   ui::Button& Button1;
   ui::Button& Button2;
   ui::StatusBar& sb2;
+
+  // The CAD panel's behaviour: discovery, ticks and the configuration.
+  cad::CadPanel cad_panel;
 };
 
 }  // namespace shell
