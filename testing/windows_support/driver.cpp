@@ -1,5 +1,7 @@
 #include "testing/windows_support/driver.h"
 
+#include <commctrl.h>
+
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -202,6 +204,69 @@ HWND FocusOf(HWND window) {
 }
 
 void CloseBox(HWND window) { PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0); }
+
+namespace {
+
+// Memory inside the process that owns a window, for messages whose arguments
+// point at structures: such pointers mean nothing in another process.
+class RemoteMemory {
+ public:
+  RemoteMemory(HWND window, std::size_t size) : size_(size) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process_) address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    if (!address_) throw std::runtime_error("cannot reach the window's process");
+  }
+  ~RemoteMemory() {
+    VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    CloseHandle(process_);
+  }
+  char* Address() const { return static_cast<char*>(address_); }
+  void Write(const void* data, std::size_t size, std::size_t offset = 0) {
+    WriteProcessMemory(process_, Address() + offset, data, size, nullptr);
+  }
+  void Read(void* data, std::size_t size, std::size_t offset = 0) {
+    ReadProcessMemory(process_, Address() + offset, data, size, nullptr);
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  void* address_ = nullptr;
+  std::size_t size_;
+};
+
+}  // namespace
+
+std::vector<CheckListLine> CheckListLines(HWND list) {
+  std::vector<CheckListLine> lines;
+  int count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+  constexpr int kChars = 512;
+  RemoteMemory remote(list, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+  for (int i = 0; i < count; ++i) {
+    LVITEMW item{};
+    item.iSubItem = 0;
+    item.cchTextMax = kChars;
+    item.pszText = reinterpret_cast<wchar_t*>(remote.Address() + sizeof(LVITEMW));
+    remote.Write(&item, sizeof item);
+    int length = static_cast<int>(
+        SendMessageW(list, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(remote.Address())));
+    std::wstring text(length, L'\0');
+    remote.Read(text.data(), length * sizeof(wchar_t), sizeof(LVITEMW));
+    UINT state = static_cast<UINT>(SendMessageW(list, LVM_GETITEMSTATE, i, LVIS_STATEIMAGEMASK));
+    lines.push_back({Narrow(text), (state >> 12) == 2});
+  }
+  return lines;
+}
+
+bool SetCheckListTick(HWND list, int index, bool checked) {
+  RemoteMemory remote(list, sizeof(LVITEMW));
+  LVITEMW item{};
+  item.stateMask = LVIS_STATEIMAGEMASK;
+  item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+  remote.Write(&item, sizeof item);
+  return SendMessageW(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(remote.Address())) != 0;
+}
 
 bool SaveScreenshot(HWND window, const std::string& name) {
   // Have the window draw everything, and wait until its thread has done so.

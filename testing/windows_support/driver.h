@@ -69,6 +69,15 @@ HWND FocusOf(HWND window);
 // Clicking a window's close box.
 void CloseBox(HWND window);
 
+// The lines of a check list (a list view with tick boxes) of another process,
+// with their ticks; and ticking or unticking one as a click on its box would.
+struct CheckListLine {
+  std::string text;
+  bool checked = false;
+};
+std::vector<CheckListLine> CheckListLines(HWND list);
+bool SetCheckListTick(HWND list, int index, bool checked);
+
 // Saves what the screen shows of the window, as a BMP under build/screenshots.
 bool SaveScreenshot(HWND window, const std::string& name);
 
