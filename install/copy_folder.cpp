@@ -1,0 +1,99 @@
+#include "install/copy_folder.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "install/file_comparison.h"
+#include "install/install_messages.h"
+#include "install/install_text.h"
+#include "install/source_listing.h"
+#include "ui/application.h"
+
+namespace install {
+
+namespace {
+
+class FolderCopy {
+ public:
+  FolderCopy(shell::MainForm& form, CopyRule rule)
+      : form_(form), files_(form.GetPlatform().files), rule_(rule) {}
+
+  void Entry(const std::string& source_folder, const std::string& target_folder,
+             const std::string& entry) {
+    std::string name = Trim(entry);
+    std::string source = source_folder + name;
+    std::string target = Trim(target_folder) + "\\" + name;
+    if (rule_ == CopyRule::KeepNewer && IsTargetNewer(files_, source, target)) return;
+    if (name.empty() || name == "[.]" || name == "[..]" || !files_.FileExists(source)) return;
+    try {
+      File(source, target);
+    } catch (const std::exception&) {
+      ShowError(FillIn(form_.Translate(messages::kFileNotHandled), {source, target}));
+    }
+    // The copy takes no input; this keeps Windows from calling the window hung.
+    form_.App().GetBackend().KeepResponsive();
+  }
+
+  int Copied() const { return copied_; }
+
+ private:
+  void File(const std::string& source, const std::string& target) {
+    ShowFiles(source, target);
+    bool exists = files_.FileExists(target);
+    if (exists && IsPreservedTable(target)) return;
+    // Read-only, hidden and system targets refuse to be overwritten.
+    if (exists) files_.SetAttributes(target, platform::kAttributeNormal);
+    if (!IsSameFile(files_, source, target)) Overwrite(source, target);
+    files_.SetAttributes(target, rule_ == CopyRule::ReadOnly ? platform::kAttributeReadOnly
+                                                             : platform::kAttributeNormal);
+  }
+
+  void ShowFiles(const std::string& source, const std::string& target) {
+    form_.Labeltext.SetCaption(FillIn(form_.Translate(messages::kCopyFrom), {source}));
+    form_.Label24.SetCaption(FillIn(form_.Translate(messages::kCopyTo), {target}));
+    form_.Labeltext.Repaint();
+    form_.Label24.Repaint();
+  }
+
+  void Overwrite(const std::string& source, const std::string& target) {
+    if (files_.CopyFile(source, target)) {
+      ++copied_;
+      return;
+    }
+    std::uint32_t error = files_.LastError();
+    bool sharing = error == platform::kErrorSharingViolation;
+    std::string extra = sharing ? "\r" + form_.Translate(messages::kSharingHint) : "";
+    ShowError(FillIn(form_.Translate(messages::kCopyFailed),
+                     {std::to_string(error), source, target, extra}));
+    // The user has been asked to close the file; one more try, not reported.
+    if (sharing && files_.CopyFile(source, target)) ++copied_;
+  }
+
+  void ShowError(const std::string& text) {
+    form_.App().ShowMessage(
+        {text, form_.Translate(messages::kErrorCaption), ui::MessageIcon::None, nullptr});
+  }
+
+  shell::MainForm& form_;
+  platform::FileSystem& files_;
+  CopyRule rule_;
+  int copied_ = 0;
+};
+
+}  // namespace
+
+int CopyFolder(shell::MainForm& form, const std::string& source_folder,
+               const std::string& target_folder, CopyRule rule) {
+  std::vector<std::string> listing = SourceListing(form.GetPlatform().files, source_folder);
+  int count = static_cast<int>(listing.size());
+  // A listing without entries would give the bar an end below its start.
+  form.pb1.SetRange(0, std::max(count - 1, 0));
+  FolderCopy copy(form, rule);
+  for (int i = 0; i < count; ++i) {
+    form.pb1.SetPosition(i);
+    copy.Entry(source_folder, target_folder, listing[i]);
+  }
+  return copy.Copied();
+}
+
+}  // namespace install

@@ -1,0 +1,49 @@
+#include "install/file_comparison.h"
+
+#include <array>
+
+#include "install/install_error.h"
+#include "install/install_text.h"
+
+namespace install {
+
+namespace {
+
+constexpr std::array<const char*, 4> kPreservedTables = {
+    "C:\\geolume\\TabelaEquipamentosGeorreferenciamento.tbp",
+    "C:\\geolume\\TabelaPessoasGeorreferenciamento.tbp",
+    "C:\\geolume\\TabelaProfissionaisGeorreferenciamento.tbp",
+    "C:\\geolume\\TabelaVerticesUtilizadosGeorreferenciamento.tbp",
+};
+
+platform::FileStamp RequireStamp(platform::FileSystem& files, const std::string& path) {
+  auto stamp = files.ReadStamp(path);
+  if (!stamp) throw InstallError("Cannot open " + path + " (error " + std::to_string(files.LastError()) + ")");
+  return *stamp;
+}
+
+}  // namespace
+
+bool IsPreservedTable(const std::string& path) {
+  for (const char* table : kPreservedTables) {
+    if (SameTextIgnoringCase(path, table)) return true;
+  }
+  return false;
+}
+
+bool IsSameFile(platform::FileSystem& files, const std::string& source, const std::string& target) {
+  if (!files.FileExists(target)) return false;
+  platform::FileStamp from = RequireStamp(files, source);
+  platform::FileStamp to = RequireStamp(files, target);
+  return from.dos_date_time == to.dos_date_time && from.size_low == to.size_low;
+}
+
+bool IsTargetNewer(platform::FileSystem& files, const std::string& source, const std::string& target) {
+  if (!files.FileExists(target)) return false;
+  auto from = files.ReadStamp(source);
+  auto to = files.ReadStamp(target);
+  if (!from || !to) return false;
+  return from->dos_date_time < to->dos_date_time;
+}
+
+}  // namespace install

@@ -1,0 +1,32 @@
+#pragma once
+// The texts the installation shows, in Portuguese. Those of the run and the
+// copy are looked up in the dictionary before use; the registration errors
+// are shown as they are.
+namespace install::messages {
+
+constexpr char kErrorCaption[] = "Erro na Instalação";
+
+// Status line.
+constexpr char kCreatingFolders[] = "Criando diretório de Instalação";
+constexpr char kCopyingFiles[] = "Copiando Arquivos...";
+constexpr char kCreatingShortcuts[] = "Criando atalhos...";
+
+constexpr char kMissingFolder[] = "Não existe o diretório %s no CD. Solicite um novo CD de Instalação";
+constexpr char kRootNotCreated[] = "Não foi possível criar o diretório de instalação c:\\Geolume.";
+
+// The file lines of the progress panel.
+constexpr char kCopyFrom[] = " De: %s";
+constexpr char kCopyTo[] = " Para: %s";
+
+// Error code, source, target, extra text.
+constexpr char kCopyFailed[] = "Erro %s ao copiar o arquivo %s para %s.%s";
+// Source, target.
+constexpr char kFileNotHandled[] = "Erro ao copiar o arquivo %s para %s.";
+constexpr char kSharingHint[] =
+    "Provavelmente este arquivo está sendo utilizado por outro programa. Feche todos os arquivos e "
+    "programas do Sistema Geolume e do Autocad.";
+
+// The caption of the registration errors: the application's title.
+constexpr char kApplicationTitle[] = "Instalar";
+
+}  // namespace install::messages

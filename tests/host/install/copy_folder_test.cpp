@@ -1,0 +1,188 @@
+#include <string>
+#include <vector>
+
+#include "install/copy_folder.h"
+#include "install/file_comparison.h"
+#include "install/source_listing.h"
+#include "platform/memory/memory_file_system.h"
+#include "tests/host/install/install_fixture.h"
+
+namespace {
+
+using install::CopyFolder;
+using install::CopyRule;
+using install_testing::InstallTest;
+using platform::MakeDosDateTime;
+
+constexpr char kSource[] = "D:\\programa\\";
+constexpr char kRoot[] = "c:\\Geolume";
+
+const std::uint32_t kOld = MakeDosDateTime(2020, 5, 1, 10, 0, 0);
+const std::uint32_t kNew = MakeDosDateTime(2023, 5, 1, 10, 0, 0);
+
+class CopyFolderTest : public InstallTest {
+ protected:
+  void SetUp() override {
+    InstallTest::SetUp();
+    Portuguese();
+    windows.files.AddFolder(kRoot);
+  }
+
+  int Copy(CopyRule rule = CopyRule::None) { return CopyFolder(main, kSource, kRoot, rule); }
+
+  std::uint32_t Attributes(const std::string& path) { return *windows.files.GetAttributes(path); }
+};
+
+TEST(SourceListingTest, SortsLikeWindowsWithFoldersInBrackets) {
+  platform::MemoryFileSystem files;
+  files.AddFile("D:\\m\\b.txt", "");
+  files.AddFile("D:\\m\\A.txt", "");
+  files.AddFile("D:\\m\\1.txt", "");
+  files.AddFile("D:\\m\\_x.txt", "");
+  files.AddFolder("D:\\m\\Sub");
+  files.AddFile("D:\\m\\Águia.txt", "");
+  EXPECT_EQ(install::SourceListing(files, "D:\\m\\"),
+            (std::vector<std::string>{"[..]", "[.]", "[Sub]", "_x.txt", "1.txt", "A.txt", "b.txt",
+                                      "Águia.txt"}));
+  EXPECT_TRUE(install::SourceListing(files, "D:\\none\\").empty());
+}
+
+TEST_F(CopyFolderTest, ProgressStepsThroughEveryEntryAndOnlyFilesAreCopied) {
+  windows.files.AddFile("D:\\programa\\b.exe", "b");
+  windows.files.AddFile("D:\\programa\\a.exe", "a");
+  windows.files.AddFolder("D:\\programa\\Port");
+  std::vector<std::string> shown;
+  std::vector<int> positions;
+  windows.files.FailCopyOnce("c:\\Geolume\\b.exe", 5);
+  backend.on_message = [&](const auto&) {
+    shown.push_back(main.Labeltext.Caption() + "|" + main.Label24.Caption());
+    positions.push_back(main.pb1.Position());
+  };
+  EXPECT_EQ(Copy(), 1);
+  EXPECT_EQ(main.pb1.Min(), 0);
+  EXPECT_EQ(main.pb1.Max(), 4);  // [..], [.], [Port], a.exe, b.exe
+  EXPECT_EQ(main.pb1.Position(), 4);
+  EXPECT_EQ(shown, (std::vector<std::string>{" De: D:\\programa\\b.exe| Para: c:\\Geolume\\b.exe"}));
+  EXPECT_EQ(positions, (std::vector<int>{4}));
+  EXPECT_EQ(backend.messages[0].text, "Erro 5 ao copiar o arquivo D:\\programa\\b.exe para c:\\Geolume\\b.exe.");
+  EXPECT_EQ(Content("c:\\geolume\\a.exe"), "a");
+  EXPECT_FALSE(windows.files.FolderExists("c:\\Geolume\\Port"));
+  EXPECT_EQ(backend.responsive_calls, 2);
+}
+
+TEST_F(CopyFolderTest, FolderOfSubfoldersOnlyCopiesNothing) {
+  windows.files.AddFolder("D:\\programa\\one");
+  windows.files.AddFolder("D:\\programa\\two");
+  EXPECT_EQ(Copy(), 0);
+  EXPECT_EQ(main.pb1.Max(), 3);
+  EXPECT_EQ(main.Labeltext.Caption(), "");
+  EXPECT_EQ(backend.responsive_calls, 0);
+}
+
+TEST_F(CopyFolderTest, EqualFilesAreNotCopiedButTheirAttributesAreReset) {
+  windows.files.AddFile("D:\\programa\\same.dll", "medium", kOld);
+  windows.files.AddFile("c:\\Geolume\\same.dll", "MEDIUM", kOld, platform::kAttributeHidden);
+  windows.files.AddFile("D:\\programa\\longer.dll", "medium!", kOld);
+  windows.files.AddFile("c:\\Geolume\\longer.dll", "MEDIUM", kOld);
+  EXPECT_EQ(Copy(), 1);
+  EXPECT_EQ(Content("c:\\Geolume\\same.dll"), "MEDIUM");  // same time and size: left alone
+  EXPECT_EQ(Content("c:\\Geolume\\longer.dll"), "medium!");
+  EXPECT_EQ(Attributes("c:\\Geolume\\same.dll"), platform::kAttributeNormal);
+  EXPECT_TRUE(backend.messages.empty());
+}
+
+TEST_F(CopyFolderTest, KeepNewerLeavesNewerTargetsUntouched) {
+  windows.files.AddFile("D:\\programa\\zz_newer.dll", "medium", kOld);
+  windows.files.AddFile("c:\\Geolume\\zz_newer.dll", "user", kNew, platform::kAttributeReadOnly);
+  windows.files.AddFile("D:\\programa\\older.dll", "medium", kNew);
+  windows.files.AddFile("c:\\Geolume\\older.dll", "user", kOld);
+  windows.files.AddFile("D:\\programa\\same.dll", "medium", kOld);
+  windows.files.AddFile("c:\\Geolume\\same.dll", "user!!", kOld);
+  EXPECT_EQ(Copy(CopyRule::KeepNewer), 1);
+  EXPECT_EQ(Content("c:\\Geolume\\zz_newer.dll"), "user");
+  EXPECT_EQ(Attributes("c:\\Geolume\\zz_newer.dll"), platform::kAttributeReadOnly);
+  EXPECT_EQ(Content("c:\\Geolume\\older.dll"), "medium");
+  EXPECT_EQ(Content("c:\\Geolume\\same.dll"), "user!!");  // equally old and as large: equal
+  // The newer target, last in the listing, does not show on the labels.
+  EXPECT_EQ(main.Labeltext.Caption(), " De: D:\\programa\\same.dll");
+  EXPECT_EQ(backend.responsive_calls, 2);
+  // Without the rule the newer target is overwritten.
+  EXPECT_EQ(Copy(), 1);
+  EXPECT_EQ(Content("c:\\Geolume\\zz_newer.dll"), "medium");
+}
+
+TEST_F(CopyFolderTest, PreservedTablesAreKeptWhenPresentAndInstalledWhenAbsent) {
+  windows.files.AddFile("D:\\programa\\TabelaPessoasGeorreferenciamento.tbp", "empty", kNew);
+  windows.files.AddFile("D:\\programa\\TabelaProfissionaisGeorreferenciamento.tbp", "empty", kNew);
+  windows.files.AddFile("c:\\geolume\\tabelapessoasgeorreferenciamento.TBP", "filled", kOld);
+  EXPECT_EQ(Copy(), 1);
+  EXPECT_EQ(Content("c:\\Geolume\\TabelaPessoasGeorreferenciamento.tbp"), "filled");
+  EXPECT_EQ(Content("c:\\Geolume\\TabelaProfissionaisGeorreferenciamento.tbp"), "empty");
+  EXPECT_TRUE(install::IsPreservedTable("c:\\GEOLUME\\TabelaVerticesUtilizadosGeorreferenciamento.tbp"));
+  EXPECT_TRUE(install::IsPreservedTable("C:\\geolume\\TabelaEquipamentosGeorreferenciamento.tbp"));
+  EXPECT_FALSE(install::IsPreservedTable("c:\\Geolume\\Demos\\TabelaPessoasGeorreferenciamento.tbp"));
+}
+
+TEST_F(CopyFolderTest, ReportsAreMadeWritableForTheCopyAndReadOnlyAgain) {
+  windows.files.AddFile("D:\\programa\\laudo.rtf", "new", kNew);
+  windows.files.AddFile("c:\\Geolume\\laudo.rtf", "old", kOld, platform::kAttributeReadOnly);
+  EXPECT_EQ(Copy(CopyRule::ReadOnly), 1);
+  EXPECT_EQ(Content("c:\\Geolume\\laudo.rtf"), "new");
+  EXPECT_EQ(Attributes("c:\\Geolume\\laudo.rtf"), platform::kAttributeReadOnly);
+  EXPECT_EQ(Copy(CopyRule::ReadOnly), 0);
+  EXPECT_EQ(Attributes("c:\\Geolume\\laudo.rtf"), platform::kAttributeReadOnly);
+  EXPECT_TRUE(backend.messages.empty());
+}
+
+TEST_F(CopyFolderTest, HiddenAndSystemFilesEndNormal) {
+  windows.files.AddFile("D:\\programa\\hidden.ini", "h", kOld, platform::kAttributeHidden);
+  windows.files.AddFile("D:\\programa\\system.sys", "s", kOld,
+                        platform::kAttributeSystem | platform::kAttributeHidden);
+  windows.files.AddFile("c:\\Geolume\\system.sys", "old", kNew, platform::kAttributeSystem | platform::kAttributeHidden);
+  EXPECT_EQ(Copy(), 2);
+  EXPECT_EQ(Attributes("c:\\Geolume\\hidden.ini"), platform::kAttributeNormal);
+  EXPECT_EQ(Attributes("c:\\Geolume\\system.sys"), platform::kAttributeNormal);
+  EXPECT_EQ(Content("c:\\Geolume\\system.sys"), "s");
+}
+
+TEST_F(CopyFolderTest, TargetHeldOpenIsReportedAndKeepsItsContent) {
+  windows.files.AddFile("D:\\programa\\a.exe", "new", kNew);
+  windows.files.AddFile("D:\\programa\\b.exe", "new", kNew);
+  windows.files.AddFile("c:\\Geolume\\a.exe", "old", kOld);
+  windows.files.HoldOpen("c:\\Geolume\\a.exe", platform::FileSharing::Read);
+  EXPECT_EQ(Copy(), 1);
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
+                                "Erro ao copiar o arquivo D:\\programa\\a.exe para c:\\Geolume\\a.exe."}));
+  EXPECT_EQ(backend.messages[0].caption, "Erro na Instalação");
+  EXPECT_FALSE(backend.messages[0].owned);
+  EXPECT_EQ(Content("c:\\Geolume\\a.exe"), "old");
+  EXPECT_EQ(Content("c:\\Geolume\\b.exe"), "new");
+}
+
+TEST_F(CopyFolderTest, SharingViolationAddsTheHintAndRetriesOnceAfterTheBox) {
+  windows.files.AddFile("D:\\programa\\a.exe", "new", kNew);
+  windows.files.FailCopyOnce("c:\\Geolume\\a.exe", platform::kErrorSharingViolation);
+  bool copied_before_box_closed = true;
+  backend.on_message = [&](const auto&) { copied_before_box_closed = windows.files.FileExists("c:\\Geolume\\a.exe"); };
+  EXPECT_EQ(Copy(), 1);
+  ASSERT_EQ(backend.messages.size(), 1u);
+  EXPECT_EQ(backend.messages[0].text,
+            "Erro 32 ao copiar o arquivo D:\\programa\\a.exe para c:\\Geolume\\a.exe.\rProvavelmente este "
+            "arquivo está sendo utilizado por outro programa. Feche todos os arquivos e programas do "
+            "Sistema Geolume e do Autocad.");
+  EXPECT_FALSE(copied_before_box_closed);
+  EXPECT_EQ(Content("c:\\Geolume\\a.exe"), "new");
+}
+
+TEST_F(CopyFolderTest, OtherCopyErrorsAreNotRetriedAndSpeakSpanish) {
+  main.lblEspanholClick();
+  windows.files.AddFile("D:\\programa\\a.exe", "new", kNew);
+  windows.files.FailCopyOnce("c:\\Geolume\\a.exe", platform::kErrorAccessDenied);
+  EXPECT_EQ(Copy(), 0);
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
+                                "Error 5 al copiar el archivo D:\\programa\\a.exe para c:\\Geolume\\a.exe. "}));
+  EXPECT_EQ(backend.messages[0].caption, "Error en la instalación");
+  EXPECT_FALSE(windows.files.FileExists("c:\\Geolume\\a.exe"));
+}
+
+}  // namespace

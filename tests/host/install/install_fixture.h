@@ -1,0 +1,74 @@
+#pragma once
+// The main window over an in-memory Windows with a complete installation
+// medium in D:\, for the installation's tests.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "install/installation_run.h"
+#include "shell/main_form.h"
+#include "tests/host/shell/test_windows.h"
+#include "ui/application.h"
+#include "ui/headless_backend.h"
+
+namespace install_testing {
+
+// Every medium file's content names where it came from, so a test can tell
+// which step put a target file in place.
+class InstallTest : public ::testing::Test {
+ protected:
+  testing_support::TestWindows windows;
+  ui::HeadlessBackend backend;
+  ui::Application app{backend};
+  shell::InstallerState state;
+  shell::MainForm main{app, windows.platform, state};
+  int cad_listings = 0;
+
+  void SetUp() override {
+    // Windows always has its system folder; the run never makes it.
+    windows.files.AddFolder(windows.system.system_folder);
+    backend.Realize(main);
+    main.FormCreate();
+  }
+
+  void Portuguese() { main.lblPortuguesClick(); }
+  void Spanish() { main.lblEspanholClick(); }
+
+  void AddMediumFile(const std::string& folder, const std::string& name) {
+    windows.files.AddFile("D:\\" + folder + name, folder + name);
+  }
+
+  // One file in each folder of the medium, language folders in both languages.
+  void AddMedium() {
+    AddMediumFile("programa\\", "geolume.exe");
+    AddMediumFile("programa\\", "shared.txt");
+    AddMediumFile("programa\\especial\\", "special.dll");
+    AddMediumFile("sistema\\", "geo32.dll");
+    AddMediumFile("rbmc\\", "stations.txt");
+    for (const std::string language : {"Port\\", "Esp\\"}) {
+      AddMediumFile("programa\\" + language, "shared.txt");
+      for (const char* folder : {"demos\\", "formatos\\", "perfil_tipo\\", "simbolos\\", "relatorios\\",
+                                 "tutorial\\", "modelos\\"}) {
+        AddMediumFile(folder + language, "item.dat");
+      }
+    }
+  }
+
+  void Run() {
+    install::RunInstallation(main, [this] { ++cad_listings; });
+  }
+
+  std::string Content(const std::string& path) {
+    auto entry = windows.files.Inspect(path);
+    return entry ? entry->content : "(missing)";
+  }
+
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& message : backend.messages) texts.push_back(message.text);
+    return texts;
+  }
+};
+
+}  // namespace install_testing
