@@ -1,26 +1,26 @@
-// Shows the installer at work where there is no display: starts it from the
-// sample medium, saves screenshots of what it shows, and closes it.
-//   demo.exe <medium folder>
+// The installer on the sample medium, under Wine.
+//   demo.exe --interactive   lays the medium out and starts the installer for a person to use
+//   demo.exe                 also drives it where nobody watches (no display), saving screenshots
 #include <cstdio>
 #include <string>
 
 #include "testing/windows_support/driver.h"
+#include "testing/windows_support/sample_medium.h"
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: demo <medium folder>\n");
-    return 2;
-  }
-  std::string exe = std::string(argv[1]) + "\\Instalar.exe";
-  wintest::Process installer = wintest::Process::Start(exe);
-  HWND window = wintest::WaitForWindow(installer.Id(), "Instalação do Sistema de Automação Topográfica Geolume");
+namespace {
+
+constexpr char kMedium[] = "C:\\Geolume-CD";
+constexpr char kTitle[] = "Instalação do Sistema de Automação Topográfica Geolume";
+
+int Drive(wintest::Process& installer) {
+  HWND window = wintest::WaitForWindow(installer.Id(), kTitle);
   if (!window) {
     std::fprintf(stderr, "the installer's window did not appear\n");
     return 1;
   }
   wintest::WaitForControl(window, "Português", "Button");
   wintest::SaveScreenshot(window, "demo-first-screen");
-  std::printf("The installer showed its first screen (screenshot demo-first-screen).\n");
+  std::printf("First screen shown (screenshot demo-first-screen).\n");
   wintest::CloseBox(window);
   DWORD code = 1;
   if (!installer.WaitForExit(wintest::kWindowTimeoutMs, &code)) {
@@ -29,4 +29,18 @@ int main(int argc, char** argv) {
   }
   std::printf("The installer closed with exit code %lu.\n", static_cast<unsigned long>(code));
   return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool interactive = argc > 1 && std::string(argv[1]) == "--interactive";
+  std::string exe = wintest::MakeSampleMedium(kMedium);
+  std::printf("Sample medium laid out in %s (inside the Wine prefix).\n", kMedium);
+  wintest::Process installer = wintest::Process::Start(exe);
+  if (!interactive) return Drive(installer);
+  DWORD code = 0;
+  while (!installer.WaitForExit(60 * 60 * 1000, &code)) {
+  }
+  return static_cast<int>(code);
 }
