@@ -66,17 +66,9 @@ TEST_F(CopyFolderTest, ProgressStepsThroughEveryEntryAndOnlyFilesAreCopied) {
   EXPECT_EQ(positions, (std::vector<int>{4}));
   EXPECT_EQ(backend.messages[0].text, "Erro 5 ao copiar o arquivo D:\\programa\\b.exe para c:\\Geolume\\b.exe.");
   EXPECT_EQ(Content("c:\\geolume\\a.exe"), "a");
+  EXPECT_FALSE(windows.files.FileExists("c:\\geolume\\b.exe"));  // no retry but for error 32
   EXPECT_FALSE(windows.files.FolderExists("c:\\Geolume\\Port"));
   EXPECT_EQ(backend.responsive_calls, 2);
-}
-
-TEST_F(CopyFolderTest, FolderOfSubfoldersOnlyCopiesNothing) {
-  windows.files.AddFolder("D:\\programa\\one");
-  windows.files.AddFolder("D:\\programa\\two");
-  EXPECT_EQ(Copy(), 0);
-  EXPECT_EQ(main.pb1.Max(), 3);
-  EXPECT_EQ(main.Labeltext.Caption(), "");
-  EXPECT_EQ(backend.responsive_calls, 0);
 }
 
 TEST_F(CopyFolderTest, EqualFilesAreNotCopiedButTheirAttributesAreReset) {
