@@ -1,0 +1,40 @@
+#include "i18n/component_classes.h"
+
+#include <algorithm>
+
+namespace i18n {
+
+namespace {
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
+}  // namespace
+
+bool SameText(std::string_view a, std::string_view b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+}
+
+bool IsOfClass(const ui::Component& component, std::string_view class_name) {
+  const auto& chain = component.ClassChain();
+  return std::find(chain.begin(), chain.end(), class_name) != chain.end();
+}
+
+bool IsMemo(const ui::Component& component) {
+  return IsOfClass(component, "TCustomMemo") || IsOfClass(component, "TMemo") ||
+         IsOfClass(component, "TCustomRichEdit") || IsOfClass(component, "TRichEdit");
+}
+
+bool IsMenuItem(const ui::Component& component) { return IsOfClass(component, "TMenuItem"); }
+
+bool IsActiveXControl(const ui::Component& component) { return IsOfClass(component, "TOleControl"); }
+
+bool IsOutline(const ui::Component& component) {
+  return IsOfClass(component, "TOutline") || IsOfClass(component, "TCustomOutline");
+}
+
+bool IsTranslationComponent(const ui::Component& component) {
+  return IsOfClass(component, "TIvDictionary") || IsOfClass(component, "TIvCustomTranslator");
+}
+
+}  // namespace i18n
