@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "install/installation_run.h"
 #include "shell/agreement_form.h"
 #include "shell/installer_state.h"
 #include "shell/main_form.h"
@@ -22,6 +23,7 @@ int RunInstaller(ui::Backend& backend, platform::Platform& platform) {
     RestartForm restart_prompt(application, platform);
     backend.Realize(restart_prompt);
     main_form.SetDialogs(agreement, restart_prompt);
+    install::AttachInstallation(main_form, [&main_form] { main_form.cad_panel.ListCadProfiles(); });
     return application.Run();
   } catch (const std::exception& error) {
     // Nothing could be built: say why, then leave.
