@@ -170,6 +170,27 @@ TEST_F(Installation, SecondRunOverAnUnchangedMediumCopiesNothing) {
   EXPECT_NE(AttributesOf("C:\\geolume\\Relatorios\\memorial.rtf") & FILE_ATTRIBUTE_READONLY, 0u);
 }
 
+TEST_F(Installation, ClosingAfterReplacingASystemFileOffersTheRestartPrompt) {
+  Process installer = Process::Start(MakeSampleMedium(kMedium));
+  Install(installer, "Português", "Instalar Programa");
+  Press(FindControl(window, "Cancelar", "Button"));
+  CloseBox(window);
+  HWND prompt = WaitForWindow(installer.Id(), "Instalação Completa");
+  ASSERT_NE(prompt, nullptr);
+  HWND terminar = FindControl(prompt, "Terminar", "Button");
+  ASSERT_NE(terminar, nullptr);
+  EXPECT_FALSE(IsWindowEnabled(terminar));
+  SaveScreenshot(prompt, "restart-prompt");
+  HWND later = FindControl(prompt, "Não. Eu reiniciarei meu computador mais tarde.", "Button");
+  ASSERT_NE(later, nullptr);
+  Press(later);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(terminar); }));
+  Press(terminar);
+  DWORD code = 1;
+  ASSERT_TRUE(installer.WaitForExit(kWindowTimeoutMs, &code));
+  EXPECT_EQ(code, 0u);
+}
+
 TEST_F(Installation, SpanishRunUsesTheSpanishFoldersAndTexts) {
   Process installer = Process::Start(MakeSampleMedium(kMedium));
   Install(installer, "Espanhol", "Instalar el Programa");
