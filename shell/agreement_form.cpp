@@ -35,6 +35,9 @@ AgreementForm::AgreementForm(ui::Application& application, platform::Platform& p
   Button2.SetCaption("NÃO ACEITO AS CONDIÇÕES DESTE CONTRATO");
   Button1.on_click = [this] { Button1Click(); };
   Button2.on_click = [this] { Button2Click(); };
+  IvTranslator1 = std::make_unique<i18n::TIvTranslator>("IvTranslator1", *this);
+  IvTranslator1->LoadFromForm(ClassName(), platform.resources);
+  IvTranslator1->Loaded();
 }
 
 void AgreementForm::Button1Click() {

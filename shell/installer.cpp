@@ -11,9 +11,12 @@
 
 namespace shell {
 
-int RunInstaller(ui::Backend& backend, platform::Platform& platform) {
+int RunInstaller(ui::Backend& backend, platform::Platform& platform, const SystemMenuOf& system_menu_of) {
   ui::Application application(backend);
   InstallerState state;
+  // The menus outlive the forms whose translators rewrite them.
+  std::unique_ptr<i18n::SystemMenu> main_menu;
+  std::unique_ptr<i18n::SystemMenu> agreement_menu;
   try {
     MainForm main_form(application, platform, state);
     backend.Realize(main_form);
@@ -23,6 +26,12 @@ int RunInstaller(ui::Backend& backend, platform::Platform& platform) {
     RestartForm restart_prompt(application, platform);
     backend.Realize(restart_prompt);
     main_form.SetDialogs(agreement, restart_prompt);
+    if (system_menu_of) {
+      main_menu = system_menu_of(main_form);
+      main_form.IvTranslator1->SetRootSystemMenu(main_menu.get());
+      agreement_menu = system_menu_of(agreement);
+      agreement.IvTranslator1->SetRootSystemMenu(agreement_menu.get());
+    }
     install::AttachInstallation(main_form, [&main_form] { main_form.cad_panel.ListCadProfiles(); });
     return application.Run();
   } catch (const std::exception& error) {

@@ -1,12 +1,20 @@
 #pragma once
 // The program apart from its entry point: the application object, the main
 // window and the dialogs, created in order, then the message loop.
+#include <functional>
+#include <memory>
+
+#include "i18n/system_menu.h"
 #include "platform/platform.h"
 #include "ui/backend.h"
+#include "ui/form.h"
 
 namespace shell {
 
+// The system menu of a form's window, once the backend has made the window.
+using SystemMenuOf = std::function<std::unique_ptr<i18n::SystemMenu>(ui::Form&)>;
+
 // Returns the program's exit code.
-int RunInstaller(ui::Backend& backend, platform::Platform& platform);
+int RunInstaller(ui::Backend& backend, platform::Platform& platform, const SystemMenuOf& system_menu_of = {});
 
 }  // namespace shell

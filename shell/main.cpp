@@ -11,6 +11,7 @@
 #include "platform/win32/win32_system.h"
 #include "shell/installer.h"
 #include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_system_menu.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   // First of all: nothing loaded from here on may come from the medium's folder.
@@ -28,5 +29,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   platform::Platform windows{registry, files, shell_api, processes, system, locale, resources};
 
   ui::win32::Win32Backend backend(instance);
-  return shell::RunInstaller(backend, windows);
+  return shell::RunInstaller(backend, windows, [&backend](ui::Form& form) {
+    return std::make_unique<ui::win32::Win32SystemMenu>(backend.WindowOf(form));
+  });
 }

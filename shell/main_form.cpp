@@ -98,8 +98,11 @@ MainForm::MainForm(ui::Application& application, platform::Platform& platform, I
   lblPortugues.on_click = [this] { lblPortuguesClick(); };
   lblEspanhol.on_click = [this] { lblEspanholClick(); };
   cad_panel.Attach();
-  // At the end of construction the dictionary opens in the language of the system.
-  Dictionary1->Open();
+  // At the end of construction the translator opens the dictionary, in the
+  // language of the system, and remembers the designed texts.
+  IvTranslator1 = std::make_unique<i18n::TIvTranslator>("IvTranslator1", *this);
+  IvTranslator1->LoadFromForm(ClassName(), platform_.resources);
+  IvTranslator1->Loaded();
 }
 
 void MainForm::Build() {

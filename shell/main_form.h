@@ -6,6 +6,7 @@
 
 #include "cad/cad_panel.h"
 #include "i18n/iv_binary_dictionary.h"
+#include "i18n/iv_translator.h"
 #include "platform/platform.h"
 #include "shell/installer_state.h"
 #include "ui/button.h"
@@ -97,6 +98,9 @@ class MainForm : public ui::Form {
 
   // The CAD panel's behaviour: discovery, ticks and the configuration.
   cad::CadPanel cad_panel;
+
+  // Translates the window whenever the dictionary's language changes.
+  std::unique_ptr<i18n::TIvTranslator> IvTranslator1;
 };
 
 }  // namespace shell

@@ -20,18 +20,12 @@ class MainWindowTranslationTest : public ::testing::Test {
   // As the program builds it: the translator opens at the end of the
   // window's construction, before the window is made real.
   void SetUp() override {
-    translator.LoadFromForm("TForm1", windows.resources);
-    translator.Loaded();
     backend.Realize(form);
     form.FormCreate();
   }
 
-  std::unique_ptr<shell::AgreementForm> MakeAgreement(std::unique_ptr<TIvTranslator>& agreement_translator) {
-    auto agreement = std::make_unique<shell::AgreementForm>(app, windows.platform, state);
-    agreement_translator = std::make_unique<TIvTranslator>("IvTranslator1", *agreement);
-    agreement_translator->LoadFromForm("Tcontrato", windows.resources);
-    agreement_translator->Loaded();
-    return agreement;
+  std::unique_ptr<shell::AgreementForm> MakeAgreement() {
+    return std::make_unique<shell::AgreementForm>(app, windows.platform, state);
   }
 
   testing_support::TestWindows windows;
@@ -39,7 +33,7 @@ class MainWindowTranslationTest : public ::testing::Test {
   ui::Application app{backend};
   shell::InstallerState state;
   shell::MainForm form{app, windows.platform, state};
-  TIvTranslator translator{"IvTranslator1", form};
+  TIvTranslator& translator = *form.IvTranslator1;
 };
 
 TEST_F(MainWindowTranslationTest, OpensDictionary1AndLeavesABrazilianWindowAsDesigned) {
@@ -192,8 +186,8 @@ TEST_F(MainWindowTranslationTest, SystemMenuShowsTheEnglishTextsInEveryLanguage)
 
 TEST_F(MainWindowTranslationTest, AgreementDialogBindsByNameAndTranslatesInTheLanguageInForce) {
   form.lblEspanholClick();
-  std::unique_ptr<TIvTranslator> agreement_translator;
-  auto agreement = MakeAgreement(agreement_translator);
+  auto agreement = MakeAgreement();
+  TIvTranslator* agreement_translator = agreement->IvTranslator1.get();
   const std::vector<std::string> text = shell::AgreementText(windows.resources);
   EXPECT_EQ(agreement_translator->Dictionary(), &form.Dictionary());
   EXPECT_EQ(agreement->Caption(), "CONTRATO DE LICENCIA");
@@ -206,7 +200,7 @@ TEST_F(MainWindowTranslationTest, AgreementDialogBindsByNameAndTranslatesInTheLa
   EXPECT_EQ(agreement->Button1.Caption(), "ACEITO AS CONDIÇÕES DESTE CONTRATO");
   EXPECT_EQ(agreement->RichEdit1.Lines().Lines(), text);
   EXPECT_EQ(form.Dictionary().Translators(),
-            (std::vector<TIvTranslatorLink*>{&translator, agreement_translator.get()}));
+            (std::vector<TIvTranslatorLink*>{&translator, agreement_translator}));
 }
 
 TEST_F(MainWindowTranslationTest, AClosedTranslatorIsNoLongerToldAndStartsANewTableWhenOpened) {
@@ -225,8 +219,8 @@ TEST_F(MainWindowTranslationTest, AClosedTranslatorIsNoLongerToldAndStartsANewTa
 }
 
 TEST_F(MainWindowTranslationTest, TheDictionarysEndLeavesTheTranslatorUnboundAndHarmless) {
-  std::unique_ptr<TIvTranslator> agreement_translator;
-  auto agreement = MakeAgreement(agreement_translator);
+  auto agreement = MakeAgreement();
+  TIvTranslator* agreement_translator = agreement->IvTranslator1.get();
   form.Dictionary1.reset();
   EXPECT_EQ(translator.Dictionary(), nullptr);
   EXPECT_FALSE(translator.Opened());
