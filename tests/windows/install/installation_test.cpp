@@ -170,6 +170,33 @@ TEST_F(Installation, SecondRunOverAnUnchangedMediumCopiesNothing) {
   EXPECT_NE(AttributesOf("C:\\geolume\\Relatorios\\memorial.rtf") & FILE_ATTRIBUTE_READONLY, 0u);
 }
 
+TEST_F(Installation, TargetHeldOpenByAnotherProgramIsReportedAndKept) {
+  Process installer = Process::Start(MakeSampleMedium(kMedium));
+  Install(installer, "Português", "Instalar Programa");
+  const std::string target = "C:\\geolume\\Demos\\demo1.cad";
+  const std::string before = ReadWholeFile(target);
+  // This test is the other program: it holds the file open, sharing it with nobody.
+  HANDLE held = CreateFileW(platform::Widen(target).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Press(FindControl(window, "Cancelar", "Button"));
+  HWND instalar = FindControl(window, "Instalar Programa", "Button");
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(instalar); }));
+  Press(instalar);
+  HWND agreement = WaitForWindow(installer.Id(), "CONTRATO DE LICENÇA");
+  ASSERT_NE(agreement, nullptr);
+  Press(FindControl(agreement, "ACEITO AS CONDIÇÕES DESTE CONTRATO", "Button"));
+  HWND box = WaitForWindow(installer.Id(), "Erro na Instalação");
+  ASSERT_NE(box, nullptr);
+  EXPECT_NE(FindControl(box, "Erro ao copiar o arquivo C:\\Geolume-CD\\demos\\Port\\demo1.cad para "
+                             "c:\\Geolume\\Demos\\demo1.cad."),
+            nullptr);
+  Press(FindControl(box, "OK", "Button"));
+  HWND configurar = FindControl(window, "Configurar", "Button");
+  EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(configurar); }, kInstallTimeoutMs)) << "the run goes on";
+  CloseHandle(held);
+  EXPECT_EQ(ReadWholeFile(target), before);
+}
+
 TEST_F(Installation, ClosingAfterReplacingASystemFileOffersTheRestartPrompt) {
   Process installer = Process::Start(MakeSampleMedium(kMedium));
   Install(installer, "Português", "Instalar Programa");
