@@ -68,6 +68,12 @@ class Installation : public ::testing::Test {
     }
     ASSERT_NE(accept, nullptr);
     Press(accept);
+    // A picture of the copy under way, when it lasts long enough to be taken.
+    HWND installing = nullptr;
+    if (WaitUntil([&] { return (installing = FindControl(window, "Instalando . . .")) && IsWindowVisible(installing); },
+                  5000)) {
+      SaveScreenshot(window, "install-progress");
+    }
     HWND list = nullptr;
     ASSERT_TRUE(WaitUntil(
         [&] {
