@@ -50,6 +50,12 @@ class Installation : public ::testing::Test {
   }
 
   void RunAgain(Process& installer, const char* install_button) {
+    StartRun(installer, install_button);
+    WaitForCadPanel();
+  }
+
+  // Presses the install button and accepts the agreement.
+  void StartRun(Process& installer, const char* install_button) {
     HWND instalar = FindControl(window, install_button, "Button");
     ASSERT_NE(instalar, nullptr) << install_button;
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(instalar); }));
@@ -68,6 +74,9 @@ class Installation : public ::testing::Test {
     }
     ASSERT_NE(accept, nullptr);
     Press(accept);
+  }
+
+  void WaitForCadPanel() {
     // A picture of the copy under way, when it lasts long enough to be taken.
     HWND installing = nullptr;
     if (WaitUntil([&] { return (installing = FindControl(window, "Instalando . . .")) && IsWindowVisible(installing); },
@@ -185,12 +194,7 @@ TEST_F(Installation, TargetHeldOpenByAnotherProgramIsReportedAndKept) {
   HANDLE held = CreateFileW(platform::Widen(target).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   Press(FindControl(window, "Cancelar", "Button"));
-  HWND instalar = FindControl(window, "Instalar Programa", "Button");
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(instalar); }));
-  Press(instalar);
-  HWND agreement = WaitForWindow(installer.Id(), "CONTRATO DE LICENÇA");
-  ASSERT_NE(agreement, nullptr);
-  Press(FindControl(agreement, "ACEITO AS CONDIÇÕES DESTE CONTRATO", "Button"));
+  StartRun(installer, "Instalar Programa");
   HWND box = WaitForWindow(installer.Id(), "Erro na Instalação");
   ASSERT_NE(box, nullptr);
   EXPECT_NE(FindControl(box, "Erro ao copiar o arquivo C:\\Geolume-CD\\demos\\Port\\demo1.cad para "
@@ -246,12 +250,7 @@ TEST_F(Installation, MediumWithoutProgramaNamesTheFolderAndEnds) {
   window = WaitForWindow(installer.Id(), kTitle);
   ASSERT_NE(window, nullptr);
   Press(WaitForControl(window, "Português", "Button"));
-  HWND instalar = FindControl(window, "Instalar Programa", "Button");
-  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(instalar); }));
-  Press(instalar);
-  HWND agreement = WaitForWindow(installer.Id(), "CONTRATO DE LICENÇA");
-  ASSERT_NE(agreement, nullptr);
-  Press(FindControl(agreement, "ACEITO AS CONDIÇÕES DESTE CONTRATO", "Button"));
+  StartRun(installer, "Instalar Programa");
   HWND box = WaitForWindow(installer.Id(), "Erro na Instalação");
   ASSERT_NE(box, nullptr);
   EXPECT_NE(FindControl(box, "Não existe o diretório C:\\Geolume-CD\\programa\\ no CD. Solicite um novo CD de "
