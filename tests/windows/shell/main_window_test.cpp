@@ -1,6 +1,9 @@
 // The real Instalar.exe, started from a medium folder under Wine.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "testing/windows_support/driver.h"
 
 namespace {
@@ -80,27 +83,51 @@ TEST(MainWindow, TabMovesTheFocusFromPortuguesToEspanhol) {
 // Only comctl32 can be checked here: Wine's own user32 imports version.dll, so
 // under Wine a planted version.dll is loaded before the program's first line;
 // Windows' user32 imports no such DLL.
-TEST(MainWindow, DllPlantedBesideTheInstallerIsNotLoaded) {
-  const std::string planted = BuildFolder() + "\\testing\\planted\\comctl32.dll";
-  // The set-up is sound: a program importing comctl32.dll picks the planted copy up.
+// Every DLL the program loads after it starts, planted beside it on the medium.
+// version.dll is left out here: Wine's own user32 imports it, so Wine loads a
+// planted copy before the program's first line, which Windows does not.
+TEST(MainWindow, DllsPlantedBesideTheInstallerAreNotLoaded) {
+  const std::vector<std::string> planted = {"comctl32.dll", "msftedit.dll", "riched20.dll"};
+  const std::string planted_folder = BuildFolder() + "\\testing\\planted\\";
+  // The set-up is sound: a careless program picks each planted copy up.
   MakeFolders("C:\\careless");
   ASSERT_TRUE(CopyInto(BuildFolder() + "\\testing\\plant_probe.exe", "C:\\careless"));
-  ASSERT_TRUE(CopyInto(planted, "C:\\careless"));
+  for (const std::string& dll : planted) ASSERT_TRUE(CopyInto(planted_folder + dll, "C:\\careless"));
   {
     Process probe = Process::Start("C:\\careless\\plant_probe.exe");
     probe.WaitForExit(kWindowTimeoutMs, nullptr);
   }
-  ASSERT_TRUE(FileExists("C:\\careless\\comctl32.dll.marker"))
-      << "the planted DLL is not preferred here, so the test proves nothing";
+  for (const std::string& dll : planted) {
+    ASSERT_TRUE(FileExists("C:\\careless\\" + dll + ".marker"))
+        << dll << ": the planted DLL is not preferred here, so the test proves nothing";
+  }
 
   std::string exe = MakeMedium("C:\\planted");
-  ASSERT_TRUE(CopyInto(planted, "C:\\planted"));
+  for (const std::string& dll : planted) ASSERT_TRUE(CopyInto(planted_folder + dll, "C:\\planted"));
   Process process = Process::Start(exe);
   HWND window = WaitForWindow(process.Id(), kTitle);
   ASSERT_NE(window, nullptr);
   // The progress bar and status bars need comctl32: once the window shows, it is loaded.
   EXPECT_NE(WaitForControl(window, "V.4.0.4.25    ", "Static"), nullptr);
-  EXPECT_FALSE(FileExists("C:\\planted\\comctl32.dll.marker"));
+  // The agreement's rich edit loads the rich edit DLL.
+  HWND portuguese = WaitForControl(window, "Português", "Button");
+  ASSERT_NE(portuguese, nullptr);
+  Press(portuguese);
+  HWND install = FindControl(window, "Instalar Programa", "Button");
+  ASSERT_NE(install, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(install); }));
+  Press(install);
+  HWND agreement = WaitForWindow(process.Id(), "CONTRATO DE LICENÇA");
+  ASSERT_NE(agreement, nullptr);
+  EXPECT_TRUE(WaitUntil([&] {
+    for (HWND child : Descendants(agreement)) {
+      if (ClassOf(child).rfind("RichEdit", 0) == 0 || ClassOf(child).rfind("RICHEDIT", 0) == 0) return true;
+    }
+    return false;
+  }));
+  for (const std::string& dll : planted) {
+    EXPECT_FALSE(FileExists("C:\\planted\\" + dll + ".marker")) << dll;
+  }
 }
 
 }  // namespace
