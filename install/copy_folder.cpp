@@ -43,7 +43,9 @@ class FolderCopy {
     if (exists && IsPreservedTable(target)) return;
     // Read-only, hidden and system targets refuse to be overwritten.
     if (exists) files_.SetAttributes(target, platform::kAttributeNormal);
-    if (!IsSameFile(files_, source, target)) Overwrite(source, target);
+    bool in_place = IsSameFile(files_, source, target) || Overwrite(source, target);
+    // A folder of the user's where the file belongs is not the copy's to change.
+    if (!in_place && files_.FolderExists(target)) return;
     files_.SetAttributes(target, rule_ == CopyRule::ReadOnly ? platform::kAttributeReadOnly
                                                              : platform::kAttributeNormal);
   }
@@ -55,10 +57,11 @@ class FolderCopy {
     form_.Label24.Repaint();
   }
 
-  void Overwrite(const std::string& source, const std::string& target) {
+  // True when the target now holds the source's bytes.
+  bool Overwrite(const std::string& source, const std::string& target) {
     if (files_.CopyFile(source, target)) {
       ++copied_;
-      return;
+      return true;
     }
     std::uint32_t error = files_.LastError();
     bool sharing = error == platform::kErrorSharingViolation;
@@ -66,7 +69,9 @@ class FolderCopy {
     ShowError(FillIn(form_.Translate(messages::kCopyFailed),
                      {std::to_string(error), source, target, extra}));
     // The user has been asked to close the file; one more try, not reported.
-    if (sharing && files_.CopyFile(source, target)) ++copied_;
+    if (!sharing || !files_.CopyFile(source, target)) return false;
+    ++copied_;
+    return true;
   }
 
   void ShowError(const std::string& text) {
