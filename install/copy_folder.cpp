@@ -36,6 +36,12 @@ class FolderCopy {
 
   int Copied() const { return copied_; }
 
+  // A folder that exists but cannot be read (a damaged disc, a folder the
+  // user may not list) would otherwise copy nothing without a word.
+  void ReportUnlisted(const std::string& folder) {
+    ShowError(FillIn(form_.Translate(messages::kFolderNotListed), {std::to_string(files_.LastError()), folder}));
+  }
+
  private:
   void File(const std::string& source, const std::string& target) {
     ShowFiles(source, target);
@@ -89,14 +95,18 @@ class FolderCopy {
 
 int CopyFolder(shell::MainForm& form, const std::string& source_folder,
                const std::string& target_folder, CopyRule rule) {
-  std::vector<std::string> listing = SourceListing(form.GetPlatform().files, source_folder);
-  int count = static_cast<int>(listing.size());
+  FolderCopy copy(form, rule);
+  auto listing = SourceListing(form.GetPlatform().files, source_folder);
+  if (!listing) {
+    copy.ReportUnlisted(source_folder);
+    return 0;
+  }
+  int count = static_cast<int>(listing->size());
   // A listing without entries would give the bar an end below its start.
   form.pb1.SetRange(0, std::max(count - 1, 0));
-  FolderCopy copy(form, rule);
   for (int i = 0; i < count; ++i) {
     form.pb1.SetPosition(i);
-    copy.Entry(source_folder, target_folder, listing[i]);
+    copy.Entry(source_folder, target_folder, (*listing)[i]);
   }
   return copy.Copied();
 }

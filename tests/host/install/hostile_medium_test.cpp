@@ -176,6 +176,16 @@ TEST_F(HostileMediumTest, FileWhereAnOptionalMediumFolderBelongsIsPassedOverSile
   ExpectCompleted();
 }
 
+TEST_F(HostileMediumTest, MediumFolderThatCannotBeListedIsReportedInsteadOfCopyingNothingUnseen) {
+  windows.files.DenyListing("D:\\demos\\Port");
+  Run();
+  EXPECT_EQ(MessageTexts(), (std::vector<std::string>{"Erro 5 ao ler o diretório D:\\demos\\Port\\ do CD."}));
+  EXPECT_EQ(backend.messages[0].caption, "Erro na Instalação");
+  EXPECT_FALSE(windows.files.FileExists("c:\\Geolume\\Demos\\item.dat"));
+  EXPECT_EQ(Content("c:\\Geolume\\Modelos\\item.dat"), "modelos\\Port\\item.dat");  // the run went on
+  ExpectCompleted();
+}
+
 TEST_F(HostileMediumTest, FileNamedLikeATargetFolderIsKeptAndEachFileForItIsReported) {
   AddFile("D:\\simbolos\\Port\\arvore.sld", "a");
   AddFile("c:\\Geolume\\Simbolos", "arquivo do usuário", platform::kAttributeReadOnly);

@@ -43,6 +43,16 @@ TEST(MemoryFileSystem, PathsIgnoreCaseAndToleratePathNoise) {
   EXPECT_EQ(files.LastError(), 123u);
 }
 
+TEST(MemoryFileSystem, DeniedListingStillLetsFilesBeReachedByName) {
+  MemoryFileSystem files;
+  files.AddFile("d:\\demos\\Port\\a.cad", "a");
+  files.DenyListing("D:\\DEMOS\\port");
+  EXPECT_FALSE(files.ListFolder("d:\\demos\\Port\\").has_value());
+  EXPECT_EQ(files.LastError(), 5u);
+  EXPECT_EQ(files.ReadFile("d:\\demos\\Port\\a.cad"), "a");
+  EXPECT_TRUE(files.ListFolder("d:\\demos").has_value());
+}
+
 TEST(MemoryFileSystem, NamesInOtherScriptsIgnoreCaseAsWindowsDoes) {
   MemoryFileSystem files;
   files.AddFile("c:\\Τοπογραφία\\σημεία ς.txt", "el");
