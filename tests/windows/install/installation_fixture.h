@@ -47,7 +47,8 @@ class Installation : public ::testing::Test {
 
   // Presses the install button and accepts the agreement.
   void StartRun(Process& installer, const char* install_button) {
-    HWND instalar = FindControl(window, install_button, "Button");
+    // The language button is pressed by a posted click: its captions may still be changing.
+    HWND instalar = WaitForControl(window, install_button, "Button");
     ASSERT_NE(instalar, nullptr) << install_button;
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(instalar); }));
     Press(instalar);
