@@ -282,9 +282,15 @@ TEST_F(HostileMedium, FilesWhereFoldersBelongAreKeptAndEveryFileForThemReported)
   FileInPlaceOfFolder(std::string(kMedium) + "\\tutorial\\Port");  // may be absent: passed over
   SeedUserTables();
   ASSERT_TRUE(WriteBytes("C:\\geolume\\Simbolos", "arquivo do usuário\r\n", FILE_ATTRIBUTE_READONLY));
+  // And a folder of the user's where the main program belongs.
+  ASSERT_TRUE(MakeFolders("C:\\geolume\\geolume.exe"));
+  ASSERT_TRUE(WriteBytes("C:\\geolume\\geolume.exe\\nota.txt", "do usuário\r\n"));
+  ASSERT_TRUE(SetFileAttributesW(L"C:\\geolume\\geolume.exe", FILE_ATTRIBUTE_HIDDEN));
+  ASSERT_EQ(Attributes("C:\\geolume\\geolume.exe") & kProtected, DWORD{FILE_ATTRIBUTE_HIDDEN});
   Process installer = Start(installer_path);
   ChoosePortuguese();
-  std::vector<ExpectedBox> boxes;
+  std::vector<ExpectedBox> boxes = {
+      {"Erro 5 ao copiar o arquivo C:\\Geolume-CD\\programa\\geolume.exe para c:\\Geolume\\geolume.exe."}};
   for (const char* name : {"arvore.sld", "marco.sld", "poste.sld"}) {
     boxes.push_back({std::string("Erro 3 ao copiar o arquivo C:\\Geolume-CD\\simbolos\\Port\\") + name +
                      " para c:\\Geolume\\Simbolos\\" + name + "."});
@@ -292,6 +298,9 @@ TEST_F(HostileMedium, FilesWhereFoldersBelongAreKeptAndEveryFileForThemReported)
   RunAnswering(installer, boxes);
   EXPECT_EQ(ReadBytes("C:\\geolume\\Simbolos"), "arquivo do usuário\r\n");
   EXPECT_EQ(Attributes("C:\\geolume\\Simbolos") & (kProtected | FILE_ATTRIBUTE_DIRECTORY), DWORD{FILE_ATTRIBUTE_READONLY});
+  EXPECT_EQ(Attributes("C:\\geolume\\geolume.exe") & (kProtected | FILE_ATTRIBUTE_DIRECTORY),
+            DWORD{FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_DIRECTORY});
+  EXPECT_EQ(ReadBytes("C:\\geolume\\geolume.exe\\nota.txt"), "do usuário\r\n");
   EXPECT_NE(Attributes("C:\\geolume\\Tutorial") & FILE_ATTRIBUTE_DIRECTORY, 0u);
   EXPECT_EQ(Attributes("C:\\geolume\\Tutorial\\aula1.pdf"), INVALID_FILE_ATTRIBUTES);
   EXPECT_TRUE(FileExists("C:\\geolume\\Modelos\\modelo.dwt")) << "the run went on";
