@@ -36,6 +36,12 @@ class FolderCopy {
 
   int Copied() const { return copied_; }
 
+  // A folder that exists but cannot be read (a damaged disc, a folder the
+  // user may not list) would otherwise copy nothing without a word.
+  void ReportUnlisted(const std::string& folder) {
+    ShowError(FillIn(form_.Translate(messages::kFolderNotListed), {std::to_string(files_.LastError()), folder}));
+  }
+
  private:
   void File(const std::string& source, const std::string& target) {
     ShowFiles(source, target);
@@ -43,7 +49,9 @@ class FolderCopy {
     if (exists && IsPreservedTable(target)) return;
     // Read-only, hidden and system targets refuse to be overwritten.
     if (exists) files_.SetAttributes(target, platform::kAttributeNormal);
-    if (!IsSameFile(files_, source, target)) Overwrite(source, target);
+    bool in_place = IsSameFile(files_, source, target) || Overwrite(source, target);
+    // A folder of the user's where the file belongs is not the copy's to change.
+    if (!in_place && files_.FolderExists(target)) return;
     files_.SetAttributes(target, rule_ == CopyRule::ReadOnly ? platform::kAttributeReadOnly
                                                              : platform::kAttributeNormal);
   }
@@ -55,10 +63,11 @@ class FolderCopy {
     form_.Label24.Repaint();
   }
 
-  void Overwrite(const std::string& source, const std::string& target) {
+  // True when the target now holds the source's bytes.
+  bool Overwrite(const std::string& source, const std::string& target) {
     if (files_.CopyFile(source, target)) {
       ++copied_;
-      return;
+      return true;
     }
     std::uint32_t error = files_.LastError();
     bool sharing = error == platform::kErrorSharingViolation;
@@ -66,7 +75,9 @@ class FolderCopy {
     ShowError(FillIn(form_.Translate(messages::kCopyFailed),
                      {std::to_string(error), source, target, extra}));
     // The user has been asked to close the file; one more try, not reported.
-    if (sharing && files_.CopyFile(source, target)) ++copied_;
+    if (!sharing || !files_.CopyFile(source, target)) return false;
+    ++copied_;
+    return true;
   }
 
   void ShowError(const std::string& text) {
@@ -84,14 +95,18 @@ class FolderCopy {
 
 int CopyFolder(shell::MainForm& form, const std::string& source_folder,
                const std::string& target_folder, CopyRule rule) {
-  std::vector<std::string> listing = SourceListing(form.GetPlatform().files, source_folder);
-  int count = static_cast<int>(listing.size());
+  FolderCopy copy(form, rule);
+  auto listing = SourceListing(form.GetPlatform().files, source_folder);
+  if (!listing) {
+    copy.ReportUnlisted(source_folder);
+    return 0;
+  }
+  int count = static_cast<int>(listing->size());
   // A listing without entries would give the bar an end below its start.
   form.pb1.SetRange(0, std::max(count - 1, 0));
-  FolderCopy copy(form, rule);
   for (int i = 0; i < count; ++i) {
     form.pb1.SetPosition(i);
-    copy.Entry(source_folder, target_folder, listing[i]);
+    copy.Entry(source_folder, target_folder, (*listing)[i]);
   }
   return copy.Copied();
 }

@@ -20,6 +20,8 @@ constexpr char kCopyTo[] = " Para: %s";
 
 // Error code, source, target, extra text.
 constexpr char kCopyFailed[] = "Erro %s ao copiar o arquivo %s para %s.%s";
+// Error code, source folder.
+constexpr char kFolderNotListed[] = "Erro %s ao ler o diretório %s do CD.";
 // Source, target.
 constexpr char kFileNotHandled[] = "Erro ao copiar o arquivo %s para %s.";
 constexpr char kSharingHint[] =

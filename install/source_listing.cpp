@@ -43,9 +43,9 @@ bool ListsBefore(std::string_view left, std::string_view right) {
   return left < right;
 }
 
-std::vector<std::string> SourceListing(platform::FileSystem& files, const std::string& folder) {
+std::optional<std::vector<std::string>> SourceListing(platform::FileSystem& files, const std::string& folder) {
   auto entries = files.ListFolder(folder);
-  if (!entries) return {};
+  if (!entries) return std::nullopt;
   std::vector<std::string> listing;
   listing.reserve(entries->size());
   for (const auto& entry : *entries) listing.push_back(Displayed(entry));

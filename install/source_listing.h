@@ -2,6 +2,7 @@
 // A medium folder's entries as a file list box shows them: every entry, the
 // two dot entries included, folders as "[name]", sorted as Windows sorts
 // text without regard to case.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,8 +11,8 @@
 
 namespace install {
 
-// Empty when the folder cannot be listed.
-std::vector<std::string> SourceListing(platform::FileSystem& files, const std::string& folder);
+// nullopt when the folder cannot be listed; the file system's last error says why.
+std::optional<std::vector<std::string>> SourceListing(platform::FileSystem& files, const std::string& folder);
 
 // True when `left` sorts before `right`: case is ignored, and punctuation
 // comes before digits, which come before letters.

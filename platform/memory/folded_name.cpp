@@ -60,6 +60,17 @@ char32_t UpperLatinExtendedA(char32_t point) {
   return is_lower ? point - 1 : point;
 }
 
+// Greek small letters, the accented ones and the final sigma included.
+char32_t UpperGreek(char32_t point) {
+  if (point == 0x03C2) return 0x03A3;
+  if (point >= 0x03B1 && point <= 0x03CB) return point - 0x20;
+  if (point == 0x03AC) return 0x0386;
+  if (point >= 0x03AD && point <= 0x03AF) return point - 0x25;
+  if (point == 0x03CC) return 0x038C;
+  if (point == 0x03CD || point == 0x03CE) return point - 0x3F;
+  return point;
+}
+
 char32_t Upper(char32_t point) {
   if (point >= U'a' && point <= U'z') return point - 0x20;
   if (point >= 0xE0 && point <= 0xFE && point != 0xF7) return point - 0x20;
@@ -67,6 +78,8 @@ char32_t Upper(char32_t point) {
   if (point >= 0x0100 && point <= 0x017F) return UpperLatinExtendedA(point);
   if (point >= 0x0430 && point <= 0x044F) return point - 0x20;
   if (point >= 0x0450 && point <= 0x045F) return point - 0x50;
+  if (point >= 0x03AC && point <= 0x03CE) return UpperGreek(point);
+  if (point >= 0xFF41 && point <= 0xFF5A) return point - 0x20;  // full-width Latin
   return point;
 }
 

@@ -8,8 +8,8 @@
 
 namespace platform {
 
-// Upper-cases ASCII, Latin-1, Latin Extended-A and Cyrillic letters. Bytes that
-// are not valid UTF-8 stay distinct from every letter.
+// Upper-cases ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic and full-width
+// Latin letters. Bytes that are not valid UTF-8 stay distinct from every letter.
 std::u32string FoldedName(std::string_view utf8);
 
 }  // namespace platform

@@ -107,6 +107,7 @@ struct MemoryFileSystem::Node {
   std::uint32_t dos_date_time = 0;
   std::string content;
   bool read_only_folder = false;
+  bool listing_denied = false;
   std::optional<FileSharing> held;
   Node* parent = nullptr;
   std::map<std::u32string, std::unique_ptr<Node>> children;
@@ -244,6 +245,10 @@ std::optional<std::vector<DirectoryEntry>> MemoryFileSystem::ListFolder(
   const auto where = Locate(folder);
   if (where.error != 0 || where.node == nullptr || !where.node->is_folder) {
     Fail(kErrorPathNotFound);
+    return std::nullopt;
+  }
+  if (where.node->listing_denied) {
+    Fail(kErrorAccessDenied);
     return std::nullopt;
   }
   std::vector<DirectoryEntry> entries{{".", true}, {"..", true}};
@@ -484,6 +489,12 @@ void MemoryFileSystem::SetFolderReadOnly(const std::string& path, bool read_only
   Node& node = RequireNode(path);
   if (!node.is_folder) throw std::invalid_argument("not a folder: " + path);
   node.read_only_folder = read_only;
+}
+
+void MemoryFileSystem::DenyListing(const std::string& path, bool denied) {
+  Node& node = RequireNode(path);
+  if (!node.is_folder) throw std::invalid_argument("not a folder: " + path);
+  node.listing_denied = denied;
 }
 
 void MemoryFileSystem::FailCopyOnce(const std::string& target, std::uint32_t error) {

@@ -74,6 +74,9 @@ class MemoryFileSystem : public FileSystem {
   // Creating, writing, renaming, deleting or changing attributes anywhere
   // inside the folder (and of the folder itself) fails with 5; reading works.
   void SetFolderReadOnly(const std::string& path, bool read_only = true);
+  // Listing the folder fails with 5, as for a folder the user may not list;
+  // its files can still be reached by name.
+  void DenyListing(const std::string& path, bool denied = true);
   // The next CopyFile onto this target fails with the error, changing nothing.
   void FailCopyOnce(const std::string& target, std::uint32_t error);
   std::optional<MemoryEntry> Inspect(const std::string& path) const;

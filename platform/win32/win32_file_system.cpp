@@ -74,18 +74,36 @@ class OpenFile {
   HANDLE handle_;
 };
 
+// 1980-01-01 00:00:00 and 2107-12-31 23:59:58, the ends of the DOS range.
+constexpr std::uint32_t kEarliestDosTime = 0x00210000;
+constexpr std::uint32_t kLatestDosTime = 0xFF9FBF7D;
+
+// A time outside the DOS range, which a copied medium can carry (the Unix
+// zero time, say), takes the nearer end of the range: equal times stay
+// equal, later times stay later, and the file can still be compared.
+// The range is checked here: Wine's conversion wraps years after 2107 round.
+std::optional<std::uint32_t> DosTimeOf(const FILETIME& local) {
+  SYSTEMTIME parts{};
+  if (!FileTimeToSystemTime(&local, &parts)) return std::nullopt;
+  if (parts.wYear < 1980) return kEarliestDosTime;
+  if (parts.wYear > 2107) return kLatestDosTime;
+  WORD date = 0;
+  WORD time = 0;
+  if (!FileTimeToDosDateTime(&local, &date, &time)) return std::nullopt;
+  return (static_cast<std::uint32_t>(date) << 16) | time;
+}
+
 std::optional<FileStamp> StampOf(HANDLE file) {
   FILETIME written{};
   FILETIME local{};
-  WORD date = 0;
-  WORD time = 0;
   if (!GetFileTime(file, nullptr, nullptr, &written)) return std::nullopt;
   if (!FileTimeToLocalFileTime(&written, &local)) return std::nullopt;
-  if (!FileTimeToDosDateTime(&local, &date, &time)) return std::nullopt;
+  const auto dos_time = DosTimeOf(local);
+  if (!dos_time) return std::nullopt;
   SetLastError(NO_ERROR);
   const DWORD size_low = GetFileSize(file, nullptr);
   if (size_low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return std::nullopt;
-  return FileStamp{(static_cast<std::uint32_t>(date) << 16) | time, size_low};
+  return FileStamp{*dos_time, size_low};
 }
 
 }  // namespace

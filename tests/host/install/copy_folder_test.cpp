@@ -44,7 +44,7 @@ TEST(SourceListingTest, SortsLikeWindowsWithFoldersInBrackets) {
   EXPECT_EQ(install::SourceListing(files, "D:\\m\\"),
             (std::vector<std::string>{"[..]", "[.]", "[Sub]", "_x.txt", "1.txt", "A.txt", "b.txt",
                                       "Águia.txt"}));
-  EXPECT_TRUE(install::SourceListing(files, "D:\\none\\").empty());
+  EXPECT_FALSE(install::SourceListing(files, "D:\\none\\").has_value());
 }
 
 TEST_F(CopyFolderTest, ProgressStepsThroughEveryEntryAndOnlyFilesAreCopied) {

@@ -43,6 +43,29 @@ TEST(MemoryFileSystem, PathsIgnoreCaseAndToleratePathNoise) {
   EXPECT_EQ(files.LastError(), 123u);
 }
 
+TEST(MemoryFileSystem, DeniedListingStillLetsFilesBeReachedByName) {
+  MemoryFileSystem files;
+  files.AddFile("d:\\demos\\Port\\a.cad", "a");
+  files.DenyListing("D:\\DEMOS\\port");
+  EXPECT_FALSE(files.ListFolder("d:\\demos\\Port\\").has_value());
+  EXPECT_EQ(files.LastError(), 5u);
+  EXPECT_EQ(files.ReadFile("d:\\demos\\Port\\a.cad"), "a");
+  EXPECT_TRUE(files.ListFolder("d:\\demos").has_value());
+}
+
+TEST(MemoryFileSystem, NamesInOtherScriptsIgnoreCaseAsWindowsDoes) {
+  MemoryFileSystem files;
+  files.AddFile("c:\\Τοπογραφία\\σημεία ς.txt", "el");
+  files.AddFile("c:\\Съёмка.cad", "ru");
+  files.AddFile("c:\\測量ａｂ.niv", "ja");
+  EXPECT_TRUE(files.FileExists("C:\\ΤΟΠΟΓΡΑΦΊΑ\\ΣΗΜΕΊΑ Σ.TXT"));
+  EXPECT_TRUE(files.FileExists("C:\\СЪЁМКА.CAD"));
+  EXPECT_TRUE(files.FileExists("C:\\測量ＡＢ.NIV"));
+  // Letters of the same shape in other scripts are other letters.
+  EXPECT_FALSE(files.FileExists("c:\\Τοπογραφια\\σημεία ς.txt"));
+  EXPECT_FALSE(files.FileExists("c:\\Cъёмка.cad"));  // a Latin C
+}
+
 TEST(MemoryFileSystem, MissingFilesAndMissingFoldersGiveDifferentErrors) {
   MemoryFileSystem files;
   files.AddFolder("c:\\geolume");

@@ -8,17 +8,12 @@
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/wide_text.h"
-#include "testing/windows_support/driver.h"
 #include "testing/windows_support/sample_medium.h"
+#include "tests/windows/install/installation_fixture.h"
 
 namespace {
 
-using namespace wintest;
-using platform::RegistryRoot;
-
-constexpr char kTitle[] = "Instalação do Sistema de Automação Topográfica Geolume";
-constexpr char kMedium[] = "C:\\Geolume-CD";
-constexpr int kInstallTimeoutMs = 120000;
+using namespace install_wine;
 
 std::string SystemFolderPath() {
   wchar_t buffer[MAX_PATH] = {};
@@ -27,74 +22,6 @@ std::string SystemFolderPath() {
 }
 
 DWORD AttributesOf(const std::string& path) { return GetFileAttributesW(platform::Widen(path).c_str()); }
-
-class Installation : public ::testing::Test {
- protected:
-  platform::Win32Registry registry;
-  HWND window = nullptr;
-
-  std::string Default(const std::string& key) {
-    auto value = registry.ReadValue(RegistryRoot::ClassesRoot, key, "");
-    return value ? value->text : "(missing)";
-  }
-
-  // Chooses the language and accepts the agreement; returns when the run ends
-  // on the CAD panel.
-  void Install(Process& installer, const char* language_button, const char* install_button) {
-    window = WaitForWindow(installer.Id(), kTitle);
-    ASSERT_NE(window, nullptr);
-    HWND language = WaitForControl(window, language_button, "Button");
-    ASSERT_NE(language, nullptr);
-    Press(language);
-    RunAgain(installer, install_button);
-  }
-
-  void RunAgain(Process& installer, const char* install_button) {
-    StartRun(installer, install_button);
-    WaitForCadPanel();
-  }
-
-  // Presses the install button and accepts the agreement.
-  void StartRun(Process& installer, const char* install_button) {
-    HWND instalar = FindControl(window, install_button, "Button");
-    ASSERT_NE(instalar, nullptr) << install_button;
-    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(instalar); }));
-    Press(instalar);
-    HWND agreement = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-      for (const char* title : {"CONTRATO DE LICENÇA", "CONTRATO DE LICENCIA"}) {
-        if ((agreement = FindTopWindow(installer.Id(), title))) return true;
-      }
-      return false;
-    }));
-    HWND accept = nullptr;
-    for (HWND child : Descendants(agreement)) {
-      if (ClassOf(child) == "Button" && TextOf(child).rfind("ACEPTO", 0) == 0) accept = child;
-      if (ClassOf(child) == "Button" && TextOf(child).rfind("ACEITO", 0) == 0) accept = child;
-    }
-    ASSERT_NE(accept, nullptr);
-    Press(accept);
-  }
-
-  void WaitForCadPanel() {
-    // A picture of the copy under way, when it lasts long enough to be taken.
-    HWND installing = nullptr;
-    if (WaitUntil([&] { return (installing = FindControl(window, "Instalando . . .")) && IsWindowVisible(installing); },
-                  5000)) {
-      SaveScreenshot(window, "install-progress");
-    }
-    HWND list = nullptr;
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-          for (HWND child : Descendants(window)) {
-            if (ClassOf(child) == "SysListView32" && IsWindowVisible(child)) list = child;
-          }
-          return list != nullptr;
-        },
-        kInstallTimeoutMs))
-        << "the run did not end on the CAD panel";
-  }
-};
 
 TEST_F(Installation, PortugueseRunInstallsEverything) {
   Process installer = Process::Start(MakeSampleMedium(kMedium));

@@ -92,6 +92,19 @@ TEST_F(Win32FileSystemTest, CopyKeepsTheSourceTimeAndAttributes) {
   EXPECT_EQ(files.LastError(), kErrorPathNotFound);
 }
 
+TEST_F(Win32FileSystemTest, TimesOutsideTheDosRangeStampAsItsNearerEnd) {
+  const auto early = folder / "unix zero.txt";
+  const auto late = folder / "far future.txt";
+  ASSERT_TRUE(files.WriteFile(early, "e"));
+  ASSERT_TRUE(files.WriteFile(late, "l"));
+  SetLocalWriteTime(early, 1970, 1, 1, 0, 0, 0);
+  SetLocalWriteTime(late, 2110, 6, 1, 12, 0, 0);
+  EXPECT_EQ(files.ReadStamp(early)->dos_date_time, 0x00210000u);  // 1980-01-01 00:00:00
+  EXPECT_EQ(files.ReadStamp(late)->dos_date_time, 0xFF9FBF7Du);   // 2107-12-31 23:59:58
+  ASSERT_TRUE(files.CopyFile(early, folder / "copy.txt"));
+  EXPECT_EQ(files.ReadStamp(folder / "copy.txt")->dos_date_time, 0x00210000u);
+}
+
 TEST_F(Win32FileSystemTest, FilesHeldOpenRefuseTheExclusiveOpen) {
   const auto path = folder / "in use.dll";
   ASSERT_TRUE(files.WriteFile(path, "dll"));
