@@ -36,7 +36,7 @@ void CadPanel::ListCadProfiles() {
   std::vector<std::string> lines;
   for (const auto& profile : profiles) lines.push_back(profile.displayText);
   list.Items().Assign(std::move(lines));
-  for (int line = 0; line < list.Items().Count(); ++line) list.SetChecked(line, true);
+  list.SetAllChecked(true);
   cadlistClick();
 }
 
