@@ -30,8 +30,10 @@ void CadPanel::Attach() {
 
 void CadPanel::ListCadProfiles() {
   auto& list = controls_.cadlist;
-  // Clearing first drops the former ticks along with the lines.
+  // Clearing first drops the former ticks along with the lines; a listing
+  // that stops on an error leaves an empty list that cannot be configured.
   list.Items().Clear();
+  cadlistClick();
   const auto profiles = ListedCadProfiles(platform_.registry);
   std::vector<std::string> lines;
   for (const auto& profile : profiles) lines.push_back(profile.displayText);

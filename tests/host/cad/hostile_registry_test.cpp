@@ -175,6 +175,20 @@ TEST_F(HostileRegistry, SearchPathThatIsNoTextStopsTheListingNamingKeyAndValue) 
   }
 }
 
+TEST_F(HostileRegistry, ListingThatStopsLeavesAnEmptyListThatCannotBeConfigured) {
+  SeedOneOfEach();
+  OpenPanel();
+  ASSERT_TRUE(form.Button1.Enabled());
+  registry.SetBinary(kUser, std::string(kAutoCadProfile) + "\\General", "ACAD", {0x43});
+  // As the end of an installation lists the profiles, with the panel shown.
+  app.Dispatch([this] { form.cad_panel.ListCadProfiles(); });
+  EXPECT_EQ(Errors().size(), 1u);
+  EXPECT_EQ(form.cadlist.Items().Count(), 0);
+  EXPECT_FALSE(form.Button1.Enabled());
+  Press(form.Button2);
+  EXPECT_EQ(form.State(), CentralState::Actions);
+}
+
 TEST_F(HostileRegistry, SettingThatIsNoTextStopsTheRunWhereItIsReadAndKeepsWhatWasWritten) {
   const std::string variables = std::string(kAutoCadProfile) + "\\Variables";
   const std::string suite = std::string(kGstarCadProfile) + "\\Dialogs\\Appload\\Startup";

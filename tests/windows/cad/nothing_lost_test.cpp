@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "cad/cad_messages.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
 #include "testing/cad/nothing_lost.h"
@@ -52,11 +53,14 @@ std::string SettledRegistry() {
 
 class NothingLost : public ::testing::Test {
  protected:
-  void Install() {
+  void StartInstallation() {
     ASSERT_TRUE(window.Press("Instalar Programa"));
     HWND agreement = WaitForWindow(installer.Id(), "CONTRATO DE LICENÇA");
     ASSERT_NE(agreement, nullptr);
     Press(FindControl(agreement, "ACEITO AS CONDIÇÕES DESTE CONTRATO", "Button"));
+  }
+  void Install() {
+    StartInstallation();
     ASSERT_TRUE(WaitUntil(
         [&] {
           HWND list = window.List();
@@ -72,6 +76,8 @@ class NothingLost : public ::testing::Test {
     EXPECT_EQ(texts, std::vector<std::string>{cad::messages::kConfigured});
     EXPECT_TRUE(window.ActionsShown());
   }
+
+  void LeaveDecliningTheRestart();
 
   platform::Win32Registry registry;
   platform::Win32FileSystem files;
@@ -102,6 +108,39 @@ TEST_F(NothingLost, TwoInstallationsAndConfigurationsInARowKeepEverythingAndTheS
   const std::string second = SettledRegistry();
   EXPECT_TRUE(first == second) << registry_export::FirstDifference(first, second);
 
+  LeaveDecliningTheRestart();
+}
+
+TEST_F(NothingLost, ListingThatStopsAtTheEndOfAnInstallationIsShownAndLeavesTheWindowUsable) {
+  cad_machine::SeedCadMachine(registry, files);
+  const std::string general = std::string(cad_machine::kAutoCad2012) + "\\General";
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, platform::Widen(general.substr(1)).c_str(), 0, KEY_SET_VALUE, &key),
+            ERROR_SUCCESS);
+  const BYTE binary[] = {0x43, 0x3a, 0x00, 0xff};
+  RegSetValueExW(key, L"ACAD", 0, REG_BINARY, binary, sizeof binary);
+  RegCloseKey(key);
+  const auto before = nothing_lost::Take(registry, files);
+  ASSERT_TRUE(window.ChoosePortugues());
+
+  StartInstallation();
+  const auto box = window.WaitForBox();
+  EXPECT_EQ(box.caption, "Instalar");
+  EXPECT_EQ(box.text, "Invalid data type for 'ACAD' in HKEY_CURRENT_USER" + general + ".");
+  ASSERT_TRUE(window.Close(box));
+  // The panel stays with an empty list that cannot be configured; Cancelar
+  // brings the actions back.
+  HWND list = window.List();
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 0);
+  EXPECT_FALSE(IsWindowEnabled(window.Visible("Configurar")));
+  ASSERT_TRUE(window.Press("Cancelar"));
+  EXPECT_TRUE(window.ActionsShown());
+  EXPECT_EQ(nothing_lost::Lost(before, registry, files), std::vector<std::string>{});
+  LeaveDecliningTheRestart();
+}
+
+void NothingLost::LeaveDecliningTheRestart() {
   // A file went to the system folder, so leaving offers the restart: declined.
   ASSERT_TRUE(window.Press("Sair"));
   HWND prompt = WaitForWindow(installer.Id(), "Instalação Completa");
