@@ -30,13 +30,15 @@ void CadPanel::Attach() {
 
 void CadPanel::ListCadProfiles() {
   auto& list = controls_.cadlist;
-  // Clearing first drops the former ticks along with the lines.
+  // Clearing first drops the former ticks along with the lines; a listing
+  // that stops on an error leaves an empty list that cannot be configured.
   list.Items().Clear();
+  cadlistClick();
   const auto profiles = ListedCadProfiles(platform_.registry);
   std::vector<std::string> lines;
   for (const auto& profile : profiles) lines.push_back(profile.displayText);
   list.Items().Assign(std::move(lines));
-  for (int line = 0; line < list.Items().Count(); ++line) list.SetChecked(line, true);
+  list.SetAllChecked(true);
   cadlistClick();
 }
 

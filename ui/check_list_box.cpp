@@ -1,5 +1,7 @@
 #include "ui/check_list_box.h"
 
+#include <algorithm>
+
 namespace ui {
 
 CheckListBox::CheckListBox(std::string name, Control* parent)
@@ -11,6 +13,12 @@ CheckListBox::CheckListBox(std::string name, Control* parent)
 void CheckListBox::SetChecked(int index, bool checked) {
   if (checked_.at(index) == checked) return;
   checked_.at(index) = checked;
+  Changed(Change::Checks);
+}
+
+void CheckListBox::SetAllChecked(bool checked) {
+  if (std::find(checked_.begin(), checked_.end(), !checked) == checked_.end()) return;
+  checked_.assign(checked_.size(), checked);
   Changed(Change::Checks);
 }
 

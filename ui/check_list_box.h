@@ -15,6 +15,8 @@ class CheckListBox : public Control {
   bool Checked(int index) const { return checked_.at(index); }
   // A change made by the program; a change made by the user also clicks.
   void SetChecked(int index, bool checked);
+  // Every line at once, as one change: a long list is not redrawn line by line.
+  void SetAllChecked(bool checked);
   int ItemIndex() const { return item_index_; }
   void SetItemIndex(int index);
   bool TakesFocus() const override { return true; }

@@ -1,5 +1,6 @@
 #include "platform/memory/memory_registry.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <sstream>
@@ -20,7 +21,7 @@ struct MemoryRegistry::Key {
   std::map<std::u32string, std::unique_ptr<Key>> subkeys;
   std::map<std::u32string, NamedValue> values;
 
-  Key* Child(const std::string& child_name) const {
+  Key* Child(std::string_view child_name) const {
     const auto found = subkeys.find(FoldedName(child_name));
     return found == subkeys.end() ? nullptr : found->second.get();
   }
@@ -93,11 +94,15 @@ MemoryRegistry::Key& MemoryRegistry::RootKey(RegistryRoot root) const {
   return root == RegistryRoot::ClassesRoot ? *classes_root_ : *current_user_;
 }
 
+// Walked name by name in place: deep trees are looked up often.
 MemoryRegistry::Key* MemoryRegistry::Find(RegistryRoot root, const std::string& key) const {
   Key* current = &RootKey(root);
-  for (const auto& name : KeyNames(key)) {
-    current = current->Child(name);
-    if (current == nullptr) return nullptr;
+  const std::string_view path = key;
+  std::size_t start = 0;
+  while (current != nullptr && start < path.size()) {
+    const std::size_t end = std::min(path.find('\\', start), path.size());
+    if (end > start) current = current->Child(path.substr(start, end - start));
+    start = end + 1;
   }
   return current;
 }
