@@ -128,8 +128,15 @@ class InstallationRun {
     }
   }
 
+  // A listing stopped by an error must not leave the finished run's panel
+  // covering the CAD panel.
   void ShowCadProfiles() {
-    if (list_cad_profiles_) list_cad_profiles_();
+    try {
+      if (list_cad_profiles_) list_cad_profiles_();
+    } catch (...) {
+      form_.Panel1.Hide();
+      throw;
+    }
     form_.Panel1.Hide();
   }
 

@@ -1,3 +1,4 @@
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,14 @@ TEST_F(InstallTest, PortugueseRunCopiesEveryStepFromItsLanguageFolder) {
   EXPECT_EQ(main.State(), shell::CentralState::CadSetup);
   EXPECT_FALSE(main.pb1.Visible());
   EXPECT_EQ(cad_listings, 1);
+}
+
+TEST_F(InstallTest, ListingStoppedByAnErrorStillHidesTheProgressPanel) {
+  Portuguese();
+  AddMedium();
+  EXPECT_THROW(install::RunInstallation(main, [] { throw std::runtime_error("Invalid data type"); }),
+               std::runtime_error);
+  EXPECT_FALSE(main.Panel1.Visible());
 }
 
 TEST_F(InstallTest, SpanishRunUsesEspFoldersAndInformes) {
