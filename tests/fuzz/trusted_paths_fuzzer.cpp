@@ -4,6 +4,7 @@
 //
 // fuzz-sources: cad/trusted_paths.cpp cad/cad_text.cpp
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -21,10 +22,30 @@ bool NamesNothing(const std::string& value) {
   return value.substr(first, value.find_last_not_of(' ') - first + 1) == ".";
 }
 
+// The product folder as a user or an add-in may have written it, with the
+// letter case, spaces, quotes and ending that the input's first bytes pick.
+std::string Decorated(const std::string& input) {
+  const auto pick = [&](std::size_t i) {
+    return i < input.size() ? static_cast<unsigned char>(input[i]) : 0u;
+  };
+  std::string folder = "c:\\geolume";
+  for (std::size_t i = 0; i < folder.size(); ++i) {
+    if ((pick(i / 8) >> (i % 8)) & 1) folder[i] = static_cast<char>(std::toupper(folder[i]));
+  }
+  const unsigned shape = pick(2);
+  folder += std::string((shape >> 1) & 3, '\\');
+  if (shape & 1) folder += "\\...";
+  if (shape & 8) folder = "\"" + folder + "\"";
+  return std::string((shape >> 4) & 3, ' ') + folder + std::string((shape >> 6) & 3, ' ');
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string former = fuzz::Bytes(data, size);
+  const std::string product = Decorated(former);
+  Require(cad::IsProductTrustedEntry(product), "product folder not recognised", product);
+  Require(!cad::IsProductTrustedEntry(product + "x"), "another folder taken for the product's", product);
   const std::string merged = cad::MergeTrustedPath(former);
   const auto entries = fuzz::Split(merged, ';');
   Require(std::any_of(entries.begin(), entries.end(), cad::IsProductTrustedEntry),
