@@ -1,0 +1,78 @@
+#include "bench/platform_floor.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "bench/bench_clock.h"
+
+namespace bench {
+
+std::vector<std::wstring> FilesOf(const std::wstring& folder) {
+  std::vector<std::wstring> files;
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.push_back(folder + L"\\" + found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return files;
+}
+
+double PaintSeconds(const std::vector<std::wstring>& files) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
+  HWND window = CreateWindowExW(0, L"STATIC", L"floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 200, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND from = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 8, 8, 600, 16, window, nullptr, nullptr, nullptr);
+  HWND to = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 8, 30, 600, 16, window, nullptr, nullptr, nullptr);
+  HWND bar = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, 8, 60, 600, 20, window, nullptr,
+                             nullptr, nullptr);
+  UpdateWindow(window);
+  SendMessageW(bar, PBM_SETRANGE32, 0, static_cast<LPARAM>(files.size()));
+  double start = bench::NowSeconds();
+  int position = 0;
+  for (const std::wstring& file : files) {
+    SetWindowTextW(from, (L" De: " + file).c_str());
+    SetWindowTextW(to, (L" Para: " + file).c_str());
+    RedrawWindow(from, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawWindow(to, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    SendMessageW(bar, PBM_SETPOS, ++position, 0);
+    UpdateWindow(bar);
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+  }
+  double seconds = bench::NowSeconds() - start;
+  DestroyWindow(window);
+  return seconds;
+}
+
+namespace {
+
+bool StampOf(const std::wstring& path, FILETIME* written, DWORD* size) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = GetFileTime(file, nullptr, nullptr, written);
+  *size = GetFileSize(file, nullptr);
+  CloseHandle(file);
+  return ok;
+}
+
+}  // namespace
+
+double CheckSeconds(const std::vector<std::wstring>& files) {
+  double start = bench::NowSeconds();
+  for (const std::wstring& file : files) {
+    GetFileAttributesW(file.c_str());
+    GetFileAttributesW(file.c_str());
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    FILETIME a{}, b{};
+    DWORD size_a = 0, size_b = 0;
+    StampOf(file, &a, &size_a);
+    StampOf(file, &b, &size_b);
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
+  return bench::NowSeconds() - start;
+}
+
+}  // namespace bench
