@@ -3,7 +3,7 @@
 // of the same medium on the same disk; the installer's start-up against
 // notepad's; and the cost per file as the medium grows.
 //
-//   bench_install.exe [all|install|startup|scale [REPETITIONS]]
+//   bench_install.exe [all|install|startup|scale|floor [REPETITIONS]]
 // One result per line on stdout: <measure> <repetition> <value> (seconds,
 // bytes or counts).
 #include <windows.h>
@@ -115,10 +115,10 @@ Installation Install(const std::string& exe, bool again) {
 
 // /D copies only files newer than the target's: over a finished copy, the
 // platform's own pass that compares every file and copies none.
-double TimedXcopy(const std::string& target, bool again = false) {
+double TimedXcopy(const std::string& target, bool again = false, const std::string& medium = kMedium) {
   if (!again) Forget(target);
   double start = bench::NowSeconds();
-  int code = bench::RunToEnd("C:\\windows\\system32\\xcopy.exe", std::string("xcopy ") + kMedium + " " + target +
+  int code = bench::RunToEnd("C:\\windows\\system32\\xcopy.exe", "xcopy " + medium + " " + target +
                                                                        "\\ /E /I /H /Q /Y" + (again ? " /D" : ""));
   double seconds = bench::NowSeconds() - start;
   if (code != 0) Fail("xcopy ended with " + std::to_string(code));
@@ -143,15 +143,17 @@ void CheckSameFiles(const std::string& copy) {
 }
 
 // Over the installed files, which are also the targets a re-run checks.
-void MeasureFloor() {
+void MeasureFloor(const std::string& root = kProduct,
+                  const std::vector<std::string>& folders = {"", "\\Simbolos", "\\Demos", "\\formatos\\geolume"}) {
   std::vector<std::wstring> files;
-  for (const char* folder : {"", "\\Simbolos", "\\Demos", "\\formatos\\geolume"}) {
-    auto some = bench::FilesOf(platform::Widen(std::string(kProduct) + folder));
+  for (const std::string& folder : folders) {
+    auto some = bench::FilesOf(platform::Widen(root + folder));
     files.insert(files.end(), some.begin(), some.end());
   }
   Result("floor.files", 0, static_cast<double>(files.size()));
   for (int r = 1; r <= repetitions; ++r) {
     Result("floor.paint_per_file", r, bench::PaintSeconds(files) / files.size());
+    Result("floor.one_pass_paint_per_file", r, bench::OnePassPaintSeconds(files) / files.size());
     Result("floor.checks_per_file", r, bench::CheckSeconds(files) / files.size());
   }
 }
@@ -244,6 +246,9 @@ void MeasureScale() {
     bench::AddScaledBulk(medium, files, kScaleFileBytes);
     for (int r = 1; r <= repetitions; ++r) {
       Result("scale." + std::to_string(files), r, Install(exe, false).first);
+      // The platform's copy of the same medium, which meets the same folders.
+      Result("scale_xcopy." + std::to_string(files), r, TimedXcopy("C:\\bench-xcopy", false, medium));
+      Forget("C:\\bench-xcopy");
     }
     Forget(medium);
   }
@@ -258,6 +263,12 @@ int main(int argc, char** argv) {
     if (part == "all" || part == "install") MeasureInstall();
     if (part == "all" || part == "startup") MeasureStartUp();
     if (part == "all" || part == "scale") MeasureScale();
+    // The floor alone, over a medium of small files.
+    if (part == "floor") {
+      MakeSampleMedium(kMedium);
+      bench::AddScaledBulk(kMedium, 2000, kScaleFileBytes);
+      MeasureFloor(kMedium, {"\\programa", "\\simbolos\\Port", "\\formatos\\Port", "\\rbmc"});
+    }
   } catch (const std::exception& error) {
     Fail(error.what());
   }

@@ -19,32 +19,70 @@ std::vector<std::wstring> FilesOf(const std::wstring& folder) {
   return files;
 }
 
+namespace {
+
+// A window with the file's two lines and the progress bar, as the installer shows them.
+struct ProgressWindow {
+  HWND window = nullptr;
+  HWND from = nullptr;
+  HWND to = nullptr;
+  HWND bar = nullptr;
+
+  explicit ProgressWindow(std::size_t files) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    window = CreateWindowExW(0, L"STATIC", L"floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 200, nullptr,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    from = Child(L"STATIC", 8);
+    to = Child(L"STATIC", 30);
+    bar = Child(PROGRESS_CLASSW, 60);
+    UpdateWindow(window);
+    SendMessageW(bar, PBM_SETRANGE32, 0, static_cast<LPARAM>(files));
+  }
+  ~ProgressWindow() { DestroyWindow(window); }
+
+  HWND Child(const wchar_t* window_class, int top) {
+    return CreateWindowExW(0, window_class, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 8, top, 600, 18, window,
+                           nullptr, nullptr, nullptr);
+  }
+  void Show(const std::wstring& file, int position) {
+    SetWindowTextW(from, (L" De: " + file).c_str());
+    SetWindowTextW(to, (L" Para: " + file).c_str());
+    SendMessageW(bar, PBM_SETPOS, position, 0);
+  }
+};
+
+void KeepResponsive() {
+  MSG msg;
+  PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+}
+
+}  // namespace
+
 double PaintSeconds(const std::vector<std::wstring>& files) {
-  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
-  InitCommonControlsEx(&controls);
-  HWND window = CreateWindowExW(0, L"STATIC", L"floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 200, nullptr,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
-  HWND from = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 8, 8, 600, 16, window, nullptr, nullptr, nullptr);
-  HWND to = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 8, 30, 600, 16, window, nullptr, nullptr, nullptr);
-  HWND bar = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, 8, 60, 600, 20, window, nullptr,
-                             nullptr, nullptr);
-  UpdateWindow(window);
-  SendMessageW(bar, PBM_SETRANGE32, 0, static_cast<LPARAM>(files.size()));
+  ProgressWindow shown(files.size());
   double start = bench::NowSeconds();
   int position = 0;
   for (const std::wstring& file : files) {
-    SetWindowTextW(from, (L" De: " + file).c_str());
-    SetWindowTextW(to, (L" Para: " + file).c_str());
-    RedrawWindow(from, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    RedrawWindow(to, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    SendMessageW(bar, PBM_SETPOS, ++position, 0);
-    UpdateWindow(bar);
-    MSG msg;
-    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    shown.Show(file, ++position);
+    RedrawWindow(shown.from, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawWindow(shown.to, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    UpdateWindow(shown.bar);
+    KeepResponsive();
   }
-  double seconds = bench::NowSeconds() - start;
-  DestroyWindow(window);
-  return seconds;
+  return bench::NowSeconds() - start;
+}
+
+double OnePassPaintSeconds(const std::vector<std::wstring>& files) {
+  ProgressWindow shown(files.size());
+  double start = bench::NowSeconds();
+  int position = 0;
+  for (const std::wstring& file : files) {
+    shown.Show(file, ++position);
+    RedrawWindow(shown.window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    KeepResponsive();
+  }
+  return bench::NowSeconds() - start;
 }
 
 namespace {

@@ -16,6 +16,9 @@ std::vector<std::wstring> FilesOf(const std::wstring& folder);
 // moved and drawn at once.
 double PaintSeconds(const std::vector<std::wstring>& files);
 
+// The same, the three drawn in one update of their window.
+double OnePassPaintSeconds(const std::vector<std::wstring>& files);
+
 // For all the files: per file what deciding "equal, nothing to copy" takes,
 // attributes read twice and set twice, both stamps read through the open file.
 double CheckSeconds(const std::vector<std::wstring>& files);
