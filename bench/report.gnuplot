@@ -22,5 +22,7 @@ set yrange [0:*]
 set style fill solid 0.6
 set boxwidth 0.6
 set xtics rotate by -35 font ",8"
+set bmargin 9
+set rmargin 8
 plot folder."/targets.dat" using 0:2:xtic(1) with boxes notitle, 1 with lines lw 2 dt 2 title "target"
 unset multiplot
