@@ -1,0 +1,116 @@
+#include "bench/platform_floor.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "bench/bench_clock.h"
+
+namespace bench {
+
+std::vector<std::wstring> FilesOf(const std::wstring& folder) {
+  std::vector<std::wstring> files;
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) files.push_back(folder + L"\\" + found.cFileName);
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return files;
+}
+
+namespace {
+
+// A window with the file's two lines and the progress bar, as the installer shows them.
+struct ProgressWindow {
+  HWND window = nullptr;
+  HWND from = nullptr;
+  HWND to = nullptr;
+  HWND bar = nullptr;
+
+  explicit ProgressWindow(std::size_t files) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+    window = CreateWindowExW(0, L"STATIC", L"floor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 640, 200, nullptr,
+                             nullptr, GetModuleHandleW(nullptr), nullptr);
+    from = Child(L"STATIC", 8);
+    to = Child(L"STATIC", 30);
+    bar = Child(PROGRESS_CLASSW, 60);
+    UpdateWindow(window);
+    SendMessageW(bar, PBM_SETRANGE32, 0, static_cast<LPARAM>(files));
+  }
+  ~ProgressWindow() { DestroyWindow(window); }
+
+  HWND Child(const wchar_t* window_class, int top) {
+    return CreateWindowExW(0, window_class, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 8, top, 600, 18, window,
+                           nullptr, nullptr, nullptr);
+  }
+  void Show(const std::wstring& file, int position) {
+    SetWindowTextW(from, (L" De: " + file).c_str());
+    SetWindowTextW(to, (L" Para: " + file).c_str());
+    SendMessageW(bar, PBM_SETPOS, position, 0);
+  }
+};
+
+void KeepResponsive() {
+  MSG msg;
+  PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+}
+
+}  // namespace
+
+double PaintSeconds(const std::vector<std::wstring>& files) {
+  ProgressWindow shown(files.size());
+  double start = bench::NowSeconds();
+  int position = 0;
+  for (const std::wstring& file : files) {
+    shown.Show(file, ++position);
+    RedrawWindow(shown.from, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RedrawWindow(shown.to, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    UpdateWindow(shown.bar);
+    KeepResponsive();
+  }
+  return bench::NowSeconds() - start;
+}
+
+double OnePassPaintSeconds(const std::vector<std::wstring>& files) {
+  ProgressWindow shown(files.size());
+  double start = bench::NowSeconds();
+  int position = 0;
+  for (const std::wstring& file : files) {
+    shown.Show(file, ++position);
+    RedrawWindow(shown.window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    KeepResponsive();
+  }
+  return bench::NowSeconds() - start;
+}
+
+namespace {
+
+bool StampOf(const std::wstring& path, FILETIME* written, DWORD* size) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bool ok = GetFileTime(file, nullptr, nullptr, written);
+  *size = GetFileSize(file, nullptr);
+  CloseHandle(file);
+  return ok;
+}
+
+}  // namespace
+
+double CheckSeconds(const std::vector<std::wstring>& files) {
+  double start = bench::NowSeconds();
+  for (const std::wstring& file : files) {
+    GetFileAttributesW(file.c_str());
+    GetFileAttributesW(file.c_str());
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+    FILETIME a{}, b{};
+    DWORD size_a = 0, size_b = 0;
+    StampOf(file, &a, &size_a);
+    StampOf(file, &b, &size_b);
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+  }
+  return bench::NowSeconds() - start;
+}
+
+}  // namespace bench
