@@ -312,4 +312,13 @@ bool SaveScreenshot(HWND window, const std::string& name) {
   return static_cast<bool>(out);
 }
 
+HeldOpenFile::HeldOpenFile(const std::string& path, DWORD sharing)
+    : handle_(CreateFileW(platform::Widen(path).c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0,
+                          nullptr)) {}
+
+void HeldOpenFile::Release() {
+  if (Held()) CloseHandle(handle_);
+  handle_ = INVALID_HANDLE_VALUE;
+}
+
 }  // namespace wintest

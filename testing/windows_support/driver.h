@@ -46,6 +46,20 @@ class Process {
   DWORD id_ = 0;
 };
 
+// A file held open as another program would hold it, until the object goes.
+class HeldOpenFile {
+ public:
+  explicit HeldOpenFile(const std::string& path, DWORD sharing = 0);
+  HeldOpenFile(const HeldOpenFile&) = delete;
+  HeldOpenFile& operator=(const HeldOpenFile&) = delete;
+  ~HeldOpenFile() { Release(); }
+  bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+  void Release();
+
+ private:
+  HANDLE handle_;
+};
+
 // A medium: a fresh folder holding a copy of the installer.
 std::string MakeMedium(const std::string& folder);
 

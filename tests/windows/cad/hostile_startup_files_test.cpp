@@ -30,22 +30,6 @@ std::string NotMoved(const std::string& file) {
   return cad::messages::kStartupFileNotMoved + file + cad::messages::kMoveItManually;
 }
 
-// This test as the other program: the file stays open until the object goes.
-class HeldOpen {
- public:
-  HeldOpen(const std::string& path, DWORD sharing)
-      : handle_(CreateFileW(platform::Widen(path).c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-  ~HeldOpen() { Release(); }
-  bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
-  void Release() {
-    if (Held()) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE handle_;
-};
-
 class HostileStartupFilesWindow : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -101,7 +85,7 @@ TEST_F(HostileStartupFilesWindow, ForeignFileHeldOpenIsReportedAndKeptOrStopsThe
   before = nothing_lost::Take(registry, files);
   {
     // Shared for reading, as an editor holds it: it can be judged but not moved.
-    HeldOpen editor("C:\\Suporte\\acad.lsp", FILE_SHARE_READ);
+    wintest::HeldOpenFile editor("C:\\Suporte\\acad.lsp", FILE_SHARE_READ);
     ASSERT_TRUE(editor.Held());
     ASSERT_TRUE(window.OpenPanel(1));
     EXPECT_EQ(Configure(), (std::vector<std::string>{NotMoved("C:\\Suporte\\acad.lsp"), cad::messages::kConfiguredPartly}));
@@ -112,7 +96,7 @@ TEST_F(HostileStartupFilesWindow, ForeignFileHeldOpenIsReportedAndKeptOrStopsThe
   EXPECT_EQ(Lost(), std::vector<std::string>{});
   {
     // Shared with nobody: it cannot even be read to tell whose it is.
-    HeldOpen locked("C:\\Suporte\\acad.lsp", 0);
+    wintest::HeldOpenFile locked("C:\\Suporte\\acad.lsp", 0);
     ASSERT_TRUE(locked.Held());
     ASSERT_TRUE(window.OpenPanel(1));
     ASSERT_TRUE(window.Press("Configurar"));
@@ -156,7 +140,7 @@ TEST_F(HostileStartupFilesWindow, OwnFileLockedByAnotherProgramIsReportedAndStop
   seed.File("C:\\geolume\\acad.lsp", "(load \"versao antiga\")\r\n");
   before = nothing_lost::Take(registry, files);
   {
-    HeldOpen locked("C:\\geolume\\acad.lsp", 0);
+    wintest::HeldOpenFile locked("C:\\geolume\\acad.lsp", 0);
     ASSERT_TRUE(locked.Held());
     ASSERT_TRUE(window.OpenPanel(2));
     ASSERT_TRUE(window.Press("Configurar"));

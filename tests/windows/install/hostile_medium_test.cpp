@@ -35,24 +35,6 @@ struct ExpectedBox {
   std::function<void()> while_shown;  // what the user does before pressing OK
 };
 
-// A file this test holds open as another program would, sharing it with nobody.
-class HeldFile {
- public:
-  explicit HeldFile(const std::string& path)
-      : handle_(CreateFileW(platform::Widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-  ~HeldFile() { Release(); }
-  HeldFile(const HeldFile&) = delete;
-  HeldFile& operator=(const HeldFile&) = delete;
-  bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
-  void Release() {
-    if (Held()) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE handle_;
-};
-
 // A folder of the prefix, and all it holds, made unchangeable for as long as
 // the object lives, as a folder whose permissions deny writing is on Windows.
 // Wine running as root lets both the read-only attribute of a folder and the
@@ -316,7 +298,7 @@ TEST_F(HostileMedium, SourceHeldOpenShowsTheHintAndIsCopiedWhenReleasedOrKeepsTh
   Process installer = Start(installer_path);
   ChoosePortuguese();
   {
-    HeldFile held(source);
+    HeldOpenFile held(source);
     ASSERT_TRUE(held.Held());
     // The user closes the other program before pressing OK: the silent retry copies it.
     RunAnswering(installer, {{"Erro 32 ao copiar o arquivo " + source + " para " + target + ".\r" + kSharingHint,
@@ -328,7 +310,7 @@ TEST_F(HostileMedium, SourceHeldOpenShowsTheHintAndIsCopiedWhenReleasedOrKeepsTh
   ASSERT_TRUE(WriteBytes(target, "alterado pelo usuário\r\n"));
   CancelPanel();
   {
-    HeldFile held(source);
+    HeldOpenFile held(source);
     ASSERT_TRUE(held.Held());
     RunAnswering(installer, {{"Erro ao copiar o arquivo " + source + " para " + target + "."}});
   }
