@@ -185,23 +185,8 @@ void MeasureInstall() {
 
 // The first visible top-level window of the process.
 HWND VisibleTopWindow(DWORD process_id) {
-  struct Search {
-    DWORD id;
-    HWND found;
-  } search{process_id, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == s.id && IsWindowVisible(window)) {
-          s.found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> windows = VisibleTopWindows(process_id);
+  return windows.empty() ? nullptr : windows.front();
 }
 
 // From the process's creation to its first visible window, polled finely.

@@ -115,22 +115,17 @@ std::string MakeMedium(const std::string& folder) {
 
 namespace {
 
-struct WindowSearch {
+struct TopWindowSearch {
   DWORD pid;
-  std::wstring title;
-  HWND found = nullptr;
+  std::vector<HWND> found;
 };
 
-BOOL CALLBACK MatchTopWindow(HWND hwnd, LPARAM param) {
-  auto* s = reinterpret_cast<WindowSearch*>(param);
+BOOL CALLBACK CollectVisibleTopWindow(HWND hwnd, LPARAM param) {
+  auto* s = reinterpret_cast<TopWindowSearch*>(param);
   DWORD pid = 0;
   GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != s->pid || !IsWindowVisible(hwnd)) return TRUE;
-  wchar_t text[512] = {};
-  GetWindowTextW(hwnd, text, 512);
-  if (s->title != text) return TRUE;
-  s->found = hwnd;
-  return FALSE;
+  if (pid == s->pid && IsWindowVisible(hwnd)) s->found.push_back(hwnd);
+  return TRUE;
 }
 
 BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
@@ -140,10 +135,22 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
 
 }  // namespace
 
-HWND FindTopWindow(DWORD process_id, const std::string& title) {
-  WindowSearch search{process_id, Widen(title)};
-  EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&search));
+std::vector<HWND> VisibleTopWindows(DWORD process_id) {
+  TopWindowSearch search{process_id, {}};
+  EnumWindows(CollectVisibleTopWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
+}
+
+HWND FindTopWindow(DWORD process_id, const std::string& title) {
+  const std::wstring wanted = Widen(title);
+  for (HWND window : VisibleTopWindows(process_id)) {
+    // The title as the window manager keeps it: no message to a process that
+    // may be busy installing.
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    if (wanted == text) return window;
+  }
+  return nullptr;
 }
 
 HWND WaitForWindow(DWORD process_id, const std::string& title, int timeout_ms) {

@@ -63,6 +63,8 @@ class HeldOpenFile {
 // A medium: a fresh folder holding a copy of the installer.
 std::string MakeMedium(const std::string& folder);
 
+// The visible top-level windows of the process, in Z order.
+std::vector<HWND> VisibleTopWindows(DWORD process_id);
 // The visible top-level window of the process with that exact title.
 HWND WaitForWindow(DWORD process_id, const std::string& title, int timeout_ms = kWindowTimeoutMs);
 HWND FindTopWindow(DWORD process_id, const std::string& title);

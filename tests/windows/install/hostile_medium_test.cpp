@@ -110,24 +110,11 @@ class HostileMedium : public Installation {
 
   // A visible window of the program other than the main window and the agreement.
   HWND OtherWindow(Process& installer) {
-    struct Search {
-      DWORD pid;
-      HWND main;
-      HWND found = nullptr;
-    } search{installer.Id(), window};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-          auto* s = reinterpret_cast<Search*>(param);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(hwnd, &pid);
-          if (pid != s->pid || hwnd == s->main || !IsWindowVisible(hwnd)) return TRUE;
-          std::string title = TextOf(hwnd);
-          if (title.rfind("CONTRATO DE LICEN", 0) == 0) return TRUE;
-          s->found = hwnd;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND other : VisibleTopWindows(installer.Id())) {
+      if (other == window || TextOf(other).rfind("CONTRATO DE LICEN", 0) == 0) continue;
+      return other;
+    }
+    return nullptr;
   }
 
   static std::string BoxText(HWND box) {
