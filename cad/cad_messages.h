@@ -31,6 +31,14 @@ constexpr char kConfiguredPartly[] =
     "Configuração no AutoCAD/BricsCAD/GstarCAD concluída, mas algumas configurações terão que ser "
     "realizadas manualmente.";
 
+// What stops a listing or a configuration; formats, looked up before the
+// values go in. Value name, key.
+constexpr char kInvalidValueType[] = "Tipo de dado inválido no valor '%s' de %s";
+// Profile key, the count as found.
+constexpr char kStartupSuiteCountInvalid[] =
+    "O grupo de inicialização do perfil do GstarCAD %s tem 'NumStartup' = '%s', que não é uma "
+    "contagem de no máximo 4 dígitos decimais";
+
 // The title of the closing information box.
 constexpr char kInformationCaption[] = "Information";
 

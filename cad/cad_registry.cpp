@@ -1,6 +1,7 @@
 #include "cad/cad_registry.h"
 
 #include "cad/cad_error.h"
+#include "cad/cad_messages.h"
 
 namespace cad {
 
@@ -25,7 +26,7 @@ std::string ReadRegString(platform::Registry& registry, const std::string& key,
   if (!value) return {};
   if (value->type != platform::RegistryValueType::String &&
       value->type != platform::RegistryValueType::ExpandString) {
-    throw CadError("Invalid data type for " + ValueName(key, name));
+    throw CadError(messages::kInvalidValueType, {name, CurrentUserKeyName(key)});
   }
   return value->text;
 }

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "cad/cad_error.h"
+#include "cad/cad_messages.h"
 #include "cad/cad_registry.h"
 #include "cad/cad_text.h"
 
@@ -44,9 +45,7 @@ void AddToStartupSuite(platform::Registry& registry, const std::string& profile_
   }
   const auto count = SuiteCount(count_text);
   if (!count) {
-    throw CadError("The startup suite of the GstarCAD profile " + CurrentUserKeyName(profile_key) +
-                   " has 'NumStartup' = '" + count_text +
-                   "', which is not a count of at most 4 decimal digits");
+    throw CadError(messages::kStartupSuiteCountInvalid, {CurrentUserKeyName(profile_key), count_text});
   }
   if (ListsProduct(registry, key, *count)) return;
   const std::string next = std::to_string(*count + 1);

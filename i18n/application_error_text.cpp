@@ -4,14 +4,16 @@
 
 #include "i18n/iv_dictionaries.h"
 #include "i18n/iv_dictionary.h"
+#include "i18n/supplementary_texts.h"
+#include "text/fill_in.h"
 
 namespace i18n {
 
-std::string ApplicationErrorText(const std::string& message) {
-  std::string text = message;
+std::string ApplicationErrorText(const std::string& message, const std::vector<std::string>& values) {
+  std::string format = message;
   TIvDictionary* dictionary = TIvDictionaries::First();
-  if (dictionary && dictionary->Active()) text = dictionary->Translate(text);
-  return ui::WithFullStop(text);
+  if (dictionary && dictionary->Active()) format = LookUpText(*dictionary, format);
+  return ui::WithFullStop(text::FillIn(format, values));
 }
 
 }  // namespace i18n

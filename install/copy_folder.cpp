@@ -8,6 +8,7 @@
 #include "install/install_text.h"
 #include "install/source_listing.h"
 #include "ui/application.h"
+#include "text/fill_in.h"
 
 namespace install {
 
@@ -28,7 +29,7 @@ class FolderCopy {
     try {
       File(source, target);
     } catch (const std::exception&) {
-      ShowError(FillIn(form_.Translate(messages::kFileNotHandled), {source, target}));
+      ShowError(text::FillIn(form_.Translate(messages::kFileNotHandled), {source, target}));
     }
     // The copy takes no input; this keeps Windows from calling the window hung.
     form_.App().GetBackend().KeepResponsive();
@@ -39,7 +40,7 @@ class FolderCopy {
   // A folder that exists but cannot be read (a damaged disc, a folder the
   // user may not list) would otherwise copy nothing without a word.
   void ReportUnlisted(const std::string& folder) {
-    ShowError(FillIn(form_.Translate(messages::kFolderNotListed), {std::to_string(files_.LastError()), folder}));
+    ShowError(text::FillIn(form_.Translate(messages::kFolderNotListed), {std::to_string(files_.LastError()), folder}));
   }
 
  private:
@@ -57,8 +58,8 @@ class FolderCopy {
   }
 
   void ShowFiles(const std::string& source, const std::string& target) {
-    form_.Labeltext.SetCaption(FillIn(form_.Translate(messages::kCopyFrom), {source}));
-    form_.Label24.SetCaption(FillIn(form_.Translate(messages::kCopyTo), {target}));
+    form_.Labeltext.SetCaption(text::FillIn(form_.Translate(messages::kCopyFrom), {source}));
+    form_.Label24.SetCaption(text::FillIn(form_.Translate(messages::kCopyTo), {target}));
     form_.Labeltext.Repaint();
     form_.Label24.Repaint();
   }
@@ -72,7 +73,7 @@ class FolderCopy {
     std::uint32_t error = files_.LastError();
     bool sharing = error == platform::kErrorSharingViolation;
     std::string extra = sharing ? "\r" + form_.Translate(messages::kSharingHint) : "";
-    ShowError(FillIn(form_.Translate(messages::kCopyFailed),
+    ShowError(text::FillIn(form_.Translate(messages::kCopyFailed),
                      {std::to_string(error), source, target, extra}));
     // The user has been asked to close the file; one more try, not reported.
     if (!sharing || !files_.CopyFile(source, target)) return false;

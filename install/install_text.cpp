@@ -11,21 +11,6 @@ bool IsLatin1Capital(unsigned char second) { return second >= 0x80 && second <= 
 
 }  // namespace
 
-std::string FillIn(std::string_view format, std::initializer_list<std::string_view> values) {
-  std::string result;
-  auto value = values.begin();
-  for (std::size_t i = 0; i < format.size(); ++i) {
-    bool place = format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's';
-    if (!place || value == values.end()) {
-      result += format[i];
-      continue;
-    }
-    result += *value++;
-    ++i;
-  }
-  return result;
-}
-
 std::string Trim(std::string_view text) {
   auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
   std::size_t first = 0;

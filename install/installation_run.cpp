@@ -14,6 +14,7 @@
 #include "install/shortcuts.h"
 #include "install/viewer_control_registration.h"
 #include "ui/application.h"
+#include "text/fill_in.h"
 
 namespace install {
 
@@ -85,7 +86,7 @@ class InstallationRun {
       std::string source = CopyStepSource(step, state_.source_folder, language_);
       if (!windows_.files.FolderExists(source)) {
         if (step.may_be_absent) continue;
-        ShowError(FillIn(Lookup(messages::kMissingFolder), {source}));
+        ShowError(text::FillIn(Lookup(messages::kMissingFolder), {source}));
         form_.App().Terminate(kExitMissingMediumFolder);
         return false;
       }

@@ -7,6 +7,7 @@
 #include "cad/cad_panel.h"
 #include "i18n/iv_binary_dictionary.h"
 #include "i18n/iv_translator.h"
+#include "i18n/supplementary_texts.h"
 #include "platform/platform.h"
 #include "shell/installer_state.h"
 #include "ui/button.h"
@@ -42,7 +43,7 @@ class MainForm : public ui::Form {
   void FormClose();
 
   // The message lookup: a Portuguese text in the current language.
-  std::string Translate(const std::string& text) { return Dictionary1->Translate(text); }
+  std::string Translate(const std::string& text) { return i18n::LookUpText(*Dictionary1, text); }
   i18n::TIvBinaryDictionary& Dictionary() { return *Dictionary1; }
 
   // The dialogs, created after the main window.

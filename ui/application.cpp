@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "text/fill_in.h"
+#include "text/formatted_error.h"
 #include "ui/form.h"
 
 namespace ui {
@@ -14,7 +16,11 @@ std::string WithFullStop(const std::string& message) {
   return message;
 }
 
-Application::Application(Backend& backend) : error_text(WithFullStop), backend_(backend) {
+Application::Application(Backend& backend)
+    : error_text([](const std::string& format, const std::vector<std::string>& values) {
+        return WithFullStop(text::FillIn(format, values));
+      }),
+      backend_(backend) {
   backend_.Attach(*this);
 }
 
@@ -50,7 +56,10 @@ void Application::Dispatch(const std::function<void()>& handler) {
 }
 
 void Application::HandleError(const std::exception& error) {
-  backend_.ShowError(error_text ? error_text(error.what()) : WithFullStop(error.what()));
+  const auto* formatted = dynamic_cast<const text::FormattedError*>(&error);
+  const std::string format = formatted ? formatted->Format() : error.what();
+  const std::vector<std::string> values = formatted ? formatted->Values() : std::vector<std::string>{};
+  backend_.ShowError(error_text ? error_text(format, values) : WithFullStop(text::FillIn(format, values)));
 }
 
 }  // namespace ui

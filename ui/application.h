@@ -36,9 +36,10 @@ class Application {
   void Dispatch(const std::function<void()>& handler);
   void HandleError(const std::exception& error);
 
-  // Turns an error's message into the text shown; a translation engine may
-  // put its own in place (it then applies the full-stop rule itself).
-  std::function<std::string(const std::string&)> error_text;
+  // Turns an error's message, as a format and its values, into the text
+  // shown; a translation engine may put its own in place (it then applies
+  // the full-stop rule itself). A plain exception's message has no values.
+  std::function<std::string(const std::string& format, const std::vector<std::string>& values)> error_text;
 
  private:
   Backend& backend_;

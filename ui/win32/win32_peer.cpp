@@ -189,8 +189,10 @@ void Peer::Create(HWND parent) {
       ApplyProgress();
       break;
     case PeerKind::CheckList: {
-      SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT,
-                   LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
+      // A line cut short by the list's width shows whole in a tip under the
+      // pointer: two profiles of one release may differ only at the end.
+      constexpr DWORD kListStyle = LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP;
+      SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, kListStyle, kListStyle);
       COLORREF face = backend_.ColorRef(control_.GetColor());
       SendMessageW(hwnd_, LVM_SETBKCOLOR, 0, face);
       SendMessageW(hwnd_, LVM_SETTEXTBKCOLOR, 0, face);

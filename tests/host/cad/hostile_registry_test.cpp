@@ -163,8 +163,8 @@ TEST_F(HostileRegistry, SearchPathThatIsNoTextStopsTheListingNamingKeyAndValue) 
     const std::string files_before = files.Export();
 
     OpenPanel();
-    EXPECT_EQ(Errors(), std::vector<std::string>{"Invalid data type for '" + std::string(spoiled.name) +
-                                                 "' in HKEY_CURRENT_USER" + spoiled.key + "."});
+    EXPECT_EQ(Errors(), std::vector<std::string>{"Tipo de dado inválido no valor '" + std::string(spoiled.name) +
+                                                 "' de HKEY_CURRENT_USER" + spoiled.key + "."});
     EXPECT_EQ(Shown(), std::vector<std::string>{});
     // The handler stopped before the panel: the actions stay and still work.
     EXPECT_EQ(form.State(), CentralState::Actions);
@@ -208,8 +208,8 @@ TEST_F(HostileRegistry, SettingThatIsNoTextStopsTheRunWhereItIsReadAndKeepsWhatW
     OpenPanel();
     ASSERT_EQ(form.cadlist.Items().Count(), 3);
     Configure();
-    EXPECT_EQ(Errors(), std::vector<std::string>{"Invalid data type for '" + std::string(spoiled.name) +
-                                                 "' in HKEY_CURRENT_USER" + spoiled.key + "."});
+    EXPECT_EQ(Errors(), std::vector<std::string>{"Tipo de dado inválido no valor '" + std::string(spoiled.name) +
+                                                 "' de HKEY_CURRENT_USER" + spoiled.key + "."});
     EXPECT_EQ(Shown(), std::vector<std::string>{}) << "no closing box";
     EXPECT_EQ(form.State(), CentralState::CadSetup) << "the panel stays open";
     // AutoCAD's search path is written before any of these is read.
@@ -289,9 +289,9 @@ TEST_F(HostileRegistry, StartupSuiteCountThatIsNoCountStopsTheRunAndTouchesNoEnt
     OpenPanel();
     Configure();
     EXPECT_EQ(Errors(), std::vector<std::string>{
-                            "The startup suite of the GstarCAD profile HKEY_CURRENT_USER" +
-                            std::string(kGstarCadProfile) + " has 'NumStartup' = '" + count +
-                            "', which is not a count of at most 4 decimal digits."});
+                            "O grupo de inicialização do perfil do GstarCAD HKEY_CURRENT_USER" +
+                            std::string(kGstarCadProfile) + " tem 'NumStartup' = '" + count +
+                            "', que não é uma contagem de no máximo 4 dígitos decimais."});
     EXPECT_EQ(Shown(), std::vector<std::string>{});
     EXPECT_EQ(form.State(), CentralState::CadSetup);
     EXPECT_EQ(StringAt(registry, suite, "NumStartup"), count);
@@ -305,6 +305,26 @@ TEST_F(HostileRegistry, StartupSuiteCountThatIsNoCountStopsTheRunAndTouchesNoEnt
     EXPECT_FALSE(files.FileExists(cad::kAcadStartupFile));
     EXPECT_EQ(Lost(), std::vector<std::string>{});
   }
+}
+
+// The refusals speak the user's language and still name the key and the value.
+TEST_F(HostileRegistry, RefusalsAreShownInSpanishAfterSpanishIsChosen) {
+  Press(form.lblEspanhol);
+  SeedOneOfEach();
+  const std::string general = std::string(kAutoCadProfile) + "\\General";
+  registry.SetDword(kUser, general, "ACAD", 42);
+  OpenPanel();
+  EXPECT_EQ(Errors(), std::vector<std::string>{"Tipo de dato no válido en el valor 'ACAD' de HKEY_CURRENT_USER" +
+                                               general + "."});
+  registry.SetString(kUser, general, "ACAD", kAcad2021);
+  const std::string suite = std::string(kGstarCadProfile) + "\\Dialogs\\Appload\\Startup";
+  registry.SetString(kUser, suite, "NumStartup", "abc");
+  OpenPanel();
+  Configure();
+  EXPECT_EQ(Errors(), std::vector<std::string>{"El grupo de inicio del perfil de GstarCAD HKEY_CURRENT_USER" +
+                                               std::string(kGstarCadProfile) +
+                                               " tiene 'NumStartup' = 'abc', que no es un número de como "
+                                               "máximo 4 dígitos decimales."});
 }
 
 }  // namespace

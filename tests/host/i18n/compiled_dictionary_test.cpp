@@ -4,8 +4,11 @@
 #include <set>
 
 #include "dictionary_test_support.h"
+#include "i18n/application_error_text.h"
 #include "i18n/dictionary_errors.h"
 #include "i18n/form_record_locator.h"
+#include "i18n/iv_dictionaries.h"
+#include "i18n/supplementary_texts.h"
 #include "i18n/target_properties_data.h"
 
 namespace i18n_test {
@@ -126,6 +129,25 @@ TEST_F(CompiledDictionaryTest, GetLanguageTwoIsSpanish) {
   } catch (const EIvRangeError& error) {
     EXPECT_STREQ(error.what(), "Out of language range");
   }
+}
+
+// The program's own texts beyond the dictionary's rows: Spanish where the
+// dictionary has no row, the dictionary's row where it has one.
+TEST_F(CompiledDictionaryTest, TextsBeyondTheDictionaryAreLookedUpBesideIt) {
+  auto dictionary = OpenIn(0x0416);
+  const std::string unlisted = "Erro %s ao ler o diretório %s do CD.";
+  dictionary->SetLanguage(1);
+  EXPECT_EQ(LookUpText(*dictionary, unlisted), unlisted);
+  dictionary->SetLanguage(2);
+  EXPECT_EQ(LookUpText(*dictionary, unlisted), "Error %s al leer el directorio %s del CD.");
+  EXPECT_EQ(LookUpText(*dictionary, "Tipo de dado inválido no valor '%s' de %s"),
+            "Tipo de dato no válido en el valor '%s' de %s");
+  EXPECT_EQ(LookUpText(*dictionary, "Erro na Instalação"), "Error en la instalación");
+  EXPECT_EQ(LookUpText(*dictionary, "Configurar CAD"), "Configurar CAD");
+  EXPECT_EQ(dictionary->Rows().size(), 217u);
+  // The same when an unhandled error shows it, with the values put in after.
+  ASSERT_EQ(TIvDictionaries::First(), dictionary.get());
+  EXPECT_EQ(ApplicationErrorText(unlisted, {"5", "D:\\Port\\"}), "Error 5 al leer el directorio D:\\Port\\ del CD.");
 }
 
 TEST_F(CompiledDictionaryTest, SpanishLooksUpMessagesAndKeepsPlaceholders) {

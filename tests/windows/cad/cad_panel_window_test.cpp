@@ -1,5 +1,6 @@
 // The CAD panel of the real Instalar.exe over a seeded HKEY_CURRENT_USER.
 #include <windows.h>
+#include <commctrl.h>
 #undef CopyFile
 #undef DeleteFile
 
@@ -48,6 +49,17 @@ class CadPanelWindow : public ::testing::Test {
     return value ? value->text : "(missing)";
   }
 };
+
+// A line wider than the list is drawn cut with "…"; the list view's own label
+// tip shows it whole under the pointer, and the line keeps its whole text.
+TEST_F(CadPanelWindow, LinesCutByTheListsWidthShowWholeInALabelTip) {
+  const LRESULT style = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+  EXPECT_TRUE(style & LVS_EX_LABELTIP);
+  EXPECT_TRUE(style & LVS_EX_CHECKBOXES);
+  auto lines = CheckListLines(list);
+  ASSERT_EQ(lines.size(), kListLines.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_EQ(lines[i].text, kListLines[i]);
+}
 
 TEST_F(CadPanelWindow, ConfiguresTheTickedProfilesAndReturnsToTheActions) {
   auto lines = CheckListLines(list);

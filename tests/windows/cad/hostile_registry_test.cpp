@@ -191,7 +191,7 @@ TEST_F(HostileRegistryWindow, SearchPathThatIsNoTextIsNamedAndStopsTheListingOrT
       Raw(spoiled.key, spoiled.name, type, bytes);
       const std::string registry_before = registry_export::HostTrees();
       ASSERT_TRUE(window.Press("Configurar CAD"));
-      EXPECT_EQ(ErrorShown(), "Invalid data type for '" + spoiled.name + "' in HKEY_CURRENT_USER" + spoiled.key + ".");
+      EXPECT_EQ(ErrorShown(), "Tipo de dado inválido no valor '" + spoiled.name + "' de HKEY_CURRENT_USER" + spoiled.key + ".");
       EXPECT_TRUE(window.ActionsShown());
       EXPECT_EQ(window.List(), nullptr) << "the panel is not shown";
       EXPECT_TRUE(registry_export::HostTrees() == registry_before);
@@ -204,7 +204,7 @@ TEST_F(HostileRegistryWindow, SearchPathThatIsNoTextIsNamedAndStopsTheListingOrT
     Raw(kBricsCadConfig, "SRCHPATH", type, bytes);
     ASSERT_TRUE(window.OpenPanel(3));
     ASSERT_TRUE(window.Press("Configurar"));
-    EXPECT_EQ(ErrorShown(), "Invalid data type for 'SRCHPATH' in HKEY_CURRENT_USER" + std::string(kBricsCadConfig) + ".");
+    EXPECT_EQ(ErrorShown(), "Tipo de dado inválido no valor 'SRCHPATH' de HKEY_CURRENT_USER" + std::string(kBricsCadConfig) + ".");
     EXPECT_NE(window.List(), nullptr) << "the panel stays";
     EXPECT_EQ(Text(autocad_general, "ACAD"), std::string(kAcad2021) + ";C:\\Suporte\\A" + kMerged);
     EXPECT_EQ(Text(gstar_general, "GCAD"), "C:\\GstarCAD\\R23\\support;C:\\Suporte\\G");
@@ -257,9 +257,9 @@ TEST_F(HostileRegistryWindow, StartupSuiteCountThatIsNoCountStopsEachRunAndTouch
     seed.Text(suite, "NumStartup", count);
     TakeSnapshot();
     ASSERT_TRUE(window.Press("Configurar"));
-    EXPECT_EQ(ErrorShown(), "The startup suite of the GstarCAD profile HKEY_CURRENT_USER" +
-                                std::string(kGstarCadProfile) + " has 'NumStartup' = '" + count +
-                                "', which is not a count of at most 4 decimal digits.");
+    EXPECT_EQ(ErrorShown(), "O grupo de inicialização do perfil do GstarCAD HKEY_CURRENT_USER" +
+                                std::string(kGstarCadProfile) + " tem 'NumStartup' = '" + count +
+                                "', que não é uma contagem de no máximo 4 dígitos decimais.");
     EXPECT_NE(window.List(), nullptr) << "the panel stays for another try";
     EXPECT_EQ(Text(suite, "NumStartup"), count);
     EXPECT_EQ(Text(suite, "1Startup"), "C:\\Suporte\\G\\cotas.vlx");

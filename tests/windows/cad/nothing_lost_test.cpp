@@ -126,7 +126,7 @@ TEST_F(NothingLost, ListingThatStopsAtTheEndOfAnInstallationIsShownAndLeavesTheW
   StartInstallation();
   const auto box = window.WaitForBox();
   EXPECT_EQ(box.caption, "Instalar");
-  EXPECT_EQ(box.text, "Invalid data type for 'ACAD' in HKEY_CURRENT_USER" + general + ".");
+  EXPECT_EQ(box.text, "Tipo de dado inválido no valor 'ACAD' de HKEY_CURRENT_USER" + general + ".");
   ASSERT_TRUE(window.Close(box));
   // The panel stays with an empty list that cannot be configured; Cancelar
   // brings the actions back.

@@ -1,0 +1,33 @@
+#include "text/fill_in.h"
+
+namespace text {
+
+namespace {
+
+template <typename Values>
+std::string Fill(std::string_view format, const Values& values) {
+  std::string result;
+  auto value = values.begin();
+  for (std::size_t i = 0; i < format.size(); ++i) {
+    bool place = format[i] == '%' && i + 1 < format.size() && format[i + 1] == 's';
+    if (!place || value == values.end()) {
+      result += format[i];
+      continue;
+    }
+    result += *value++;
+    ++i;
+  }
+  return result;
+}
+
+}  // namespace
+
+std::string FillIn(std::string_view format, std::initializer_list<std::string_view> values) {
+  return Fill(format, values);
+}
+
+std::string FillIn(std::string_view format, const std::vector<std::string>& values) {
+  return Fill(format, values);
+}
+
+}  // namespace text
