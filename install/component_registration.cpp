@@ -4,7 +4,6 @@
 #include <string>
 
 #include "install/install_messages.h"
-#include "ui/application.h"
 
 namespace install {
 
@@ -23,31 +22,30 @@ struct Registration {
   std::string error_text;
 };
 
-void Register(shell::MainForm& form, const Registration& registration) {
-  platform::Platform& windows = form.GetPlatform();
+void Register(const InstallationContext& context, const Registration& registration) {
+  platform::Platform& windows = context.windows;
   try {
     if (!windows.files.FileExists(registration.file)) return;
     windows.processes.StartHidden(registration.first_command);
     if (windows.registry.KeyExists(platform::RegistryRoot::ClassesRoot, registration.prog_id)) return;
     windows.processes.StartHidden(registration.fallback_command);
   } catch (const std::exception&) {
-    form.App().ShowMessage(
-        {registration.error_text, messages::kApplicationTitle, ui::MessageIcon::None, &form});
+    context.show_message({registration.error_text, messages::kApplicationTitle, true});
   }
 }
 
 }  // namespace
 
-void RegisterComServer(shell::MainForm& form, const ComServer& server) {
-  Register(form, {std::string(server.file), std::string(server.self_registration),
+void RegisterComServer(const InstallationContext& context, const ComServer& server) {
+  Register(context, {std::string(server.file), std::string(server.self_registration),
                   std::string(server.prog_id),
-                  form.GetState().system_folder + std::string(server.fallback),
+                  context.system_folder + std::string(server.fallback),
                   std::string(server.error_text)});
 }
 
-void RegisterTextControl(shell::MainForm& form) {
-  std::string command = form.GetState().system_folder + kTextControlCommand;
-  Register(form, {kTextControlFile, command, kTextControlProgId, command, kTextControlError});
+void RegisterTextControl(const InstallationContext& context) {
+  std::string command = context.system_folder + kTextControlCommand;
+  Register(context, {kTextControlFile, command, kTextControlProgId, command, kTextControlError});
 }
 
 }  // namespace install

@@ -4,7 +4,7 @@
 // (the process has usually not finished) starts the fallback as well.
 #include <string_view>
 
-#include "shell/main_form.h"
+#include "install/installation_context.h"
 
 namespace install {
 
@@ -26,10 +26,10 @@ constexpr ComServer kDrafterServer = {
 
 // Nothing when the server file is missing. An error is shown with the row's
 // text and the run goes on.
-void RegisterComServer(shell::MainForm& form, const ComServer& server);
+void RegisterComServer(const InstallationContext& context, const ComServer& server);
 
 // tx4ole17.ocx through the system folder's regsvr32, started a second time
 // when its ProgID is not there yet.
-void RegisterTextControl(shell::MainForm& form);
+void RegisterTextControl(const InstallationContext& context);
 
 }  // namespace install

@@ -7,7 +7,6 @@
 #include "install/install_messages.h"
 #include "install/install_text.h"
 #include "install/source_listing.h"
-#include "ui/application.h"
 #include "text/fill_in.h"
 
 namespace install {
@@ -16,8 +15,8 @@ namespace {
 
 class FolderCopy {
  public:
-  FolderCopy(shell::MainForm& form, CopyRule rule)
-      : form_(form), files_(form.GetPlatform().files), rule_(rule) {}
+  FolderCopy(const InstallationContext& context, CopyRule rule)
+      : context_(context), files_(context.windows.files), rule_(rule) {}
 
   void Entry(const std::string& source_folder, const std::string& target_folder,
              const std::string& entry) {
@@ -29,10 +28,9 @@ class FolderCopy {
     try {
       File(source, target);
     } catch (const std::exception&) {
-      ShowError(text::FillIn(form_.Translate(messages::kFileNotHandled), {source, target}));
+      ShowError(text::FillIn(Lookup(messages::kFileNotHandled), {source, target}));
     }
-    // The copy takes no input; this keeps Windows from calling the window hung.
-    form_.App().GetBackend().KeepResponsive();
+    context_.progress.KeepAlive();
   }
 
   int Copied() const { return copied_; }
@@ -40,7 +38,7 @@ class FolderCopy {
   // A folder that exists but cannot be read (a damaged disc, a folder the
   // user may not list) would otherwise copy nothing without a word.
   void ReportUnlisted(const std::string& folder) {
-    ShowError(text::FillIn(form_.Translate(messages::kFolderNotListed), {std::to_string(files_.LastError()), folder}));
+    ShowError(text::FillIn(Lookup(messages::kFolderNotListed), {std::to_string(files_.LastError()), folder}));
   }
 
  private:
@@ -58,10 +56,8 @@ class FolderCopy {
   }
 
   void ShowFiles(const std::string& source, const std::string& target) {
-    form_.Labeltext.SetCaption(text::FillIn(form_.Translate(messages::kCopyFrom), {source}));
-    form_.Label24.SetCaption(text::FillIn(form_.Translate(messages::kCopyTo), {target}));
-    form_.Labeltext.Repaint();
-    form_.Label24.Repaint();
+    context_.progress.ShowFiles(text::FillIn(Lookup(messages::kCopyFrom), {source}),
+                                text::FillIn(Lookup(messages::kCopyTo), {target}));
   }
 
   // True when the target now holds the source's bytes.
@@ -72,8 +68,8 @@ class FolderCopy {
     }
     std::uint32_t error = files_.LastError();
     bool sharing = error == platform::kErrorSharingViolation;
-    std::string extra = sharing ? "\r" + form_.Translate(messages::kSharingHint) : "";
-    ShowError(text::FillIn(form_.Translate(messages::kCopyFailed),
+    std::string extra = sharing ? "\r" + Lookup(messages::kSharingHint) : "";
+    ShowError(text::FillIn(Lookup(messages::kCopyFailed),
                      {std::to_string(error), source, target, extra}));
     // The user has been asked to close the file; one more try, not reported.
     if (!sharing || !files_.CopyFile(source, target)) return false;
@@ -81,12 +77,11 @@ class FolderCopy {
     return true;
   }
 
-  void ShowError(const std::string& text) {
-    form_.App().ShowMessage(
-        {text, form_.Translate(messages::kErrorCaption), ui::MessageIcon::None, nullptr});
-  }
+  std::string Lookup(const char* text) const { return context_.Lookup(text); }
 
-  shell::MainForm& form_;
+  void ShowError(const std::string& text) { context_.show_message({text, Lookup(messages::kErrorCaption), false}); }
+
+  const InstallationContext& context_;
   platform::FileSystem& files_;
   CopyRule rule_;
   int copied_ = 0;
@@ -94,19 +89,19 @@ class FolderCopy {
 
 }  // namespace
 
-int CopyFolder(shell::MainForm& form, const std::string& source_folder,
+int CopyFolder(const InstallationContext& context, const std::string& source_folder,
                const std::string& target_folder, CopyRule rule) {
-  FolderCopy copy(form, rule);
-  auto listing = SourceListing(form.GetPlatform().files, source_folder);
+  FolderCopy copy(context, rule);
+  auto listing = SourceListing(context.windows.files, source_folder);
   if (!listing) {
     copy.ReportUnlisted(source_folder);
     return 0;
   }
   int count = static_cast<int>(listing->size());
   // A listing without entries would give the bar an end below its start.
-  form.pb1.SetRange(0, std::max(count - 1, 0));
+  context.progress.SetBarRange(0, std::max(count - 1, 0));
   for (int i = 0; i < count; ++i) {
-    form.pb1.SetPosition(i);
+    context.progress.SetBarPosition(i);
     copy.Entry(source_folder, target_folder, (*listing)[i]);
   }
   return copy.Copied();

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "install/installation_run.h"
 #include "shell/agreement_form.h"
+#include "shell/installation_window.h"
 #include "shell/installer_state.h"
 #include "shell/main_form.h"
 #include "shell/restart_form.h"
@@ -32,7 +32,7 @@ int RunInstaller(ui::Backend& backend, platform::Platform& platform, const Syste
       agreement_menu = system_menu_of(agreement);
       agreement.IvTranslator1->SetRootSystemMenu(agreement_menu.get());
     }
-    install::AttachInstallation(main_form, [&main_form] { main_form.cad_panel.ListCadProfiles(); });
+    AttachInstallation(main_form, [&main_form] { main_form.cad_panel.ListCadProfiles(); });
     return application.Run();
   } catch (const std::exception& error) {
     // Nothing could be built: say why, then leave.

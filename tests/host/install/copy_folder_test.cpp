@@ -28,7 +28,7 @@ class CopyFolderTest : public InstallTest {
     windows.files.AddFolder(kRoot);
   }
 
-  int Copy(CopyRule rule = CopyRule::None) { return CopyFolder(main, kSource, kRoot, rule); }
+  int Copy(CopyRule rule = CopyRule::None) { return CopyFolder(Context(), kSource, kRoot, rule); }
 
   std::uint32_t Attributes(const std::string& path) { return *windows.files.GetAttributes(path); }
 };

@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "install/installation_run.h"
+#include <memory>
+
+#include "shell/installation_window.h"
 #include "shell/main_form.h"
 #include "tests/host/shell/test_windows.h"
 #include "ui/application.h"
@@ -24,6 +26,7 @@ class InstallTest : public ::testing::Test {
   shell::InstallerState state;
   shell::MainForm main{app, windows.platform, state};
   int cad_listings = 0;
+  std::unique_ptr<shell::InstallationWindow> window_;
 
   void SetUp() override {
     // Windows always has its system folder; the run never makes it.
@@ -56,7 +59,14 @@ class InstallTest : public ::testing::Test {
   }
 
   void Run() {
-    install::RunInstallation(main, [this] { ++cad_listings; });
+    shell::RunInstallation(main, [this] { ++cad_listings; });
+  }
+
+  // The main window's context for one step of the run, in the language
+  // chosen so far.
+  const install::InstallationContext& Context() {
+    window_ = std::make_unique<shell::InstallationWindow>(main);
+    return window_->Context();
   }
 
   std::string Content(const std::string& path) {

@@ -49,7 +49,7 @@ TEST_F(InstallTest, PortugueseRunCopiesEveryStepFromItsLanguageFolder) {
 TEST_F(InstallTest, ListingStoppedByAnErrorStillHidesTheProgressPanel) {
   Portuguese();
   AddMedium();
-  EXPECT_THROW(install::RunInstallation(main, [] { throw std::runtime_error("Invalid data type"); }),
+  EXPECT_THROW(shell::RunInstallation(main, [] { throw std::runtime_error("Invalid data type"); }),
                std::runtime_error);
   EXPECT_FALSE(main.Panel1.Visible());
 }
@@ -203,7 +203,7 @@ TEST_F(InstallTest, RestartIsNeededOnlyWhenASystemFileWasCopied) {
 TEST_F(InstallTest, AttachedRunStartsFromInstalarAfterAcceptance) {
   Portuguese();
   AddMedium();
-  install::AttachInstallation(main, [this] { ++cad_listings; });
+  shell::AttachInstallation(main, [this] { ++cad_listings; });
   state.agreement_accepted = true;
   main.lblInstalar.Click();
   EXPECT_EQ(cad_listings, 1);

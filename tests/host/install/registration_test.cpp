@@ -55,13 +55,13 @@ TEST_F(RegistrationTest, ViewerControlFailureThrowsAndKeepsTheEarlierRows) {
 TEST_F(RegistrationTest, ServerRegisteredBeforeIsStartedOnceWithoutFallback) {
   windows.files.AddFile("c:\\geolume\\plotsum.exe", "");
   windows.registry.AddKey(RegistryRoot::ClassesRoot, "plotsum.plotsum");
-  install::RegisterComServer(main, install::kPlotsumServer);
+  install::RegisterComServer(Context(), install::kPlotsumServer);
   EXPECT_EQ(Started(), (std::vector<std::string>{"c:\\geolume\\plotsum.exe /regserver"}));
 }
 
 TEST_F(RegistrationTest, UnregisteredServerGetsTheSystemFoldersRegsvr32Too) {
   windows.files.AddFile("c:\\geolume\\drafter.exe", "");
-  install::RegisterComServer(main, install::kDrafterServer);
+  install::RegisterComServer(Context(), install::kDrafterServer);
   EXPECT_EQ(Started(), (std::vector<std::string>{
                            "c:\\geolume\\drafter.exe /regserver",
                            "C:\\windows\\system32\\regsvr32 \"c:\\geolume\\drafter.exe\" -s"}));
@@ -73,14 +73,14 @@ TEST_F(RegistrationTest, ProgIdIsLookedForAfterTheLaunch) {
   windows.processes.OnStart([this](const std::string&) {
     windows.registry.AddKey(RegistryRoot::ClassesRoot, "plotsum.plotsum");
   });
-  install::RegisterComServer(main, install::kPlotsumServer);
+  install::RegisterComServer(Context(), install::kPlotsumServer);
   EXPECT_EQ(Started().size(), 1u);
 }
 
 TEST_F(RegistrationTest, MissingFilesStartNothing) {
-  install::RegisterComServer(main, install::kPlotsumServer);
-  install::RegisterComServer(main, install::kDrafterServer);
-  install::RegisterTextControl(main);
+  install::RegisterComServer(Context(), install::kPlotsumServer);
+  install::RegisterComServer(Context(), install::kDrafterServer);
+  install::RegisterTextControl(Context());
   EXPECT_TRUE(Started().empty());
   EXPECT_TRUE(backend.messages.empty());
 }
@@ -88,10 +88,10 @@ TEST_F(RegistrationTest, MissingFilesStartNothing) {
 TEST_F(RegistrationTest, TextControlNeverRegisteredStartsRegsvr32Twice) {
   windows.files.AddFile("c:\\geolume\\tx4ole17.ocx", "");
   const std::string command = "C:\\windows\\system32\\regsvr32 \"c:\\geolume\\tx4ole17.ocx\" -s";
-  install::RegisterTextControl(main);
+  install::RegisterTextControl(Context());
   EXPECT_EQ(Started(), (std::vector<std::string>{command, command}));
   windows.registry.AddKey(RegistryRoot::ClassesRoot, "TIS.TX.TextControl.17");
-  install::RegisterTextControl(main);
+  install::RegisterTextControl(Context());
   EXPECT_EQ(Started().size(), 3u);
 }
 

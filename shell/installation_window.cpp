@@ -1,0 +1,93 @@
+#include "shell/installation_window.h"
+
+#include <utility>
+
+#include "install/installation_run.h"
+#include "ui/application.h"
+
+namespace shell {
+
+namespace {
+
+void ShowProgressPanel(MainForm& form) {
+  form.lblInstalar.Hide();
+  form.lblConfigurar.Hide();
+  form.lblSair.Hide();
+  form.Panel1.Show();
+  form.pb1.Show();
+  form.Repaint();
+}
+
+// A listing stopped by an error must not leave the finished run's panel
+// covering the CAD panel.
+void ShowCadProfiles(MainForm& form, const std::function<void()>& list_cad_profiles) {
+  try {
+    if (list_cad_profiles) list_cad_profiles();
+  } catch (...) {
+    form.Panel1.Hide();
+    throw;
+  }
+  form.Panel1.Hide();
+}
+
+}  // namespace
+
+InstallationWindow::InstallationWindow(MainForm& form)
+    : form_(form),
+      context_{form.GetPlatform(),
+               form.GetState().source_folder,
+               form.GetState().system_folder,
+               install::LanguageOf(form.Dictionary().Language()),
+               [&form](const std::string& text) { return form.Translate(text); },
+               [this](const install::InstallationMessage& message) { ShowMessage(message); },
+               *this,
+               form.GetState().restart_needed} {}
+
+void InstallationWindow::ShowStatus(const std::string& text) {
+  form_.sb1.SetSimpleText(text);
+  form_.sb1.Repaint();
+}
+
+void InstallationWindow::ShowCopyCaption() { form_.Label11.Show(); }
+
+void InstallationWindow::ShowFiles(const std::string& from_line, const std::string& to_line) {
+  form_.Labeltext.SetCaption(from_line);
+  form_.Label24.SetCaption(to_line);
+  form_.Labeltext.Repaint();
+  form_.Label24.Repaint();
+}
+
+void InstallationWindow::SetBarRange(int minimum, int maximum) { form_.pb1.SetRange(minimum, maximum); }
+
+void InstallationWindow::SetBarPosition(int position) { form_.pb1.SetPosition(position); }
+
+// The copy takes no input; this keeps Windows from calling the window hung.
+void InstallationWindow::KeepAlive() { form_.App().GetBackend().KeepResponsive(); }
+
+void InstallationWindow::ShowMessage(const install::InstallationMessage& message) {
+  form_.App().ShowMessage(
+      {message.text, message.caption, ui::MessageIcon::None, message.owned_by_main_window ? &form_ : nullptr});
+}
+
+void RunInstallation(MainForm& form, const std::function<void()>& list_cad_profiles) {
+  ShowProgressPanel(form);
+  InstallationWindow window(form);
+  switch (install::InstallProduct(window.Context())) {
+    case install::InstallationOutcome::MissingMediumFolder:
+      form.App().Terminate(install::kExitMissingMediumFolder);
+      return;
+    case install::InstallationOutcome::Completed:
+      form.pb1.Hide();
+      form.Panel3.Show();
+      break;
+    case install::InstallationOutcome::RootNotCreated:
+      break;
+  }
+  ShowCadProfiles(form, list_cad_profiles);
+}
+
+void AttachInstallation(MainForm& form, std::function<void()> list_cad_profiles) {
+  form.run_installation = [&form, list = std::move(list_cad_profiles)] { RunInstallation(form, list); };
+}
+
+}  // namespace shell

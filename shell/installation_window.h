@@ -1,0 +1,39 @@
+#pragma once
+// The main window's side of an installation: the panels before and after the
+// run, the progress panel as the run's progress, its boxes as the run's
+// messages.
+#include <functional>
+
+#include "install/installation_context.h"
+#include "shell/main_form.h"
+
+namespace shell {
+
+class InstallationWindow : public install::InstallationProgress {
+ public:
+  explicit InstallationWindow(MainForm& form);
+
+  const install::InstallationContext& Context() const { return context_; }
+
+  void ShowStatus(const std::string& text) override;
+  void ShowCopyCaption() override;
+  void ShowFiles(const std::string& from_line, const std::string& to_line) override;
+  void SetBarRange(int minimum, int maximum) override;
+  void SetBarPosition(int position) override;
+  void KeepAlive() override;
+
+ private:
+  void ShowMessage(const install::InstallationMessage& message);
+
+  MainForm& form_;
+  install::InstallationContext context_;
+};
+
+// Runs the installation on the main window; list_cad_profiles fills the CAD
+// panel at the end.
+void RunInstallation(MainForm& form, const std::function<void()>& list_cad_profiles);
+
+// Makes "Instalar Programa" run the installation.
+void AttachInstallation(MainForm& form, std::function<void()> list_cad_profiles);
+
+}  // namespace shell
