@@ -6,7 +6,7 @@
 // G puts the rest below AutoCAD's, BricsCAD's or GstarCAD's start key; a "|"
 // gives the key the rest of the line as its "ACAD", "GCAD" and "SRCHPATH".
 //
-// fuzz-sources: cad/key_search.cpp cad/profile_discovery.cpp cad/profile_display_text.cpp cad/cad_text.cpp cad/cad_registry.cpp platform/memory/memory_registry.cpp platform/memory/folded_name.cpp
+// fuzz-sources: cad/key_search.cpp cad/profile_discovery.cpp cad/profile_display_text.cpp cad/cad_text.cpp cad/cad_registry.cpp platform/memory/memory_registry.cpp platform/memory/folded_name.cpp text/*.cpp
 #include <cstddef>
 #include <cstdint>
 #include <string>

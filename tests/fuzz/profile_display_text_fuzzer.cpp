@@ -4,7 +4,7 @@
 // promises (no backslash left, at most 100 characters from the host's folder).
 // Input: a key path, a line feed, a search path.
 //
-// fuzz-sources: cad/profile_display_text.cpp cad/cad_text.cpp cad/cad_registry.cpp cad/profile_discovery.cpp cad/key_search.cpp
+// fuzz-sources: cad/profile_display_text.cpp cad/cad_text.cpp cad/cad_registry.cpp cad/profile_discovery.cpp cad/key_search.cpp text/*.cpp
 #include <cstddef>
 #include <cstdint>
 #include <string>
