@@ -4,7 +4,7 @@
 #include "i18n/form_record_locator.h"
 #include "i18n/iv_dictionaries.h"
 #include "i18n/iv_dictionary.h"
-#include "i18n/system_menu.h"
+#include "ui/system_menu.h"
 #include "i18n/system_menu_translation.h"
 
 namespace i18n {

@@ -13,9 +13,12 @@ namespace platform {
 class Resources;
 }
 
+namespace ui {
+class SystemMenu;
+}
+
 namespace i18n {
 
-class SystemMenu;
 class TIvDictionary;
 
 class TIvCustomTranslator : public TIvTranslatorLink {
@@ -48,8 +51,8 @@ class TIvCustomTranslator : public TIvTranslatorLink {
 
   // The system menu of the root's window, once that window exists (nullptr:
   // no window). It must outlive the translator or be set back to nullptr.
-  SystemMenu* RootSystemMenu() const { return system_menu_; }
-  virtual void SetRootSystemMenu(SystemMenu* menu) { system_menu_ = menu; }
+  ui::SystemMenu* RootSystemMenu() const { return system_menu_; }
+  virtual void SetRootSystemMenu(ui::SystemMenu* menu) { system_menu_ = menu; }
 
   virtual void TranslateAll() = 0;
   void LanguageChanged(bool language_changed, bool locale_changed) override;
@@ -93,7 +96,7 @@ class TIvCustomTranslator : public TIvTranslatorLink {
   std::string dictionary_name_;
   TIvDictionary* dictionary_ = nullptr;
   bool opened_ = false;
-  SystemMenu* system_menu_ = nullptr;
+  ui::SystemMenu* system_menu_ = nullptr;
 };
 
 }  // namespace i18n

@@ -117,7 +117,7 @@ void TIvTranslator::TranslateAll() {
   if (OnAfterTranslate) OnAfterTranslate(*this);
 }
 
-void TIvTranslator::SetRootSystemMenu(SystemMenu* menu) {
+void TIvTranslator::SetRootSystemMenu(ui::SystemMenu* menu) {
   TIvCustomTranslator::SetRootSystemMenu(menu);
   if (menu && Opened() && (options_ & ivtoTranslateSystemMenu)) TranslateSystemMenu();
 }

@@ -65,7 +65,7 @@ class TIvTranslator : public TIvCustomTranslator {
   void TranslateMemoText(ui::Component& component);
   void ApplyLanguageFont();
   // A window attached to an open translator gets its system menu translated at once.
-  void SetRootSystemMenu(SystemMenu* menu) override;
+  void SetRootSystemMenu(ui::SystemMenu* menu) override;
 
   // The memory of native values, and one value through it.
   const TIvTranslatorTable& Table() const { return table_; }

@@ -51,7 +51,7 @@ std::optional<std::string> SystemMenuNativeText(std::uint32_t command) {
   return std::nullopt;
 }
 
-void TranslateSystemMenu(SystemMenu& menu, const std::function<std::string(const std::string&)>& translate) {
+void TranslateSystemMenu(ui::SystemMenu& menu, const std::function<std::string(const std::string&)>& translate) {
   const int count = menu.ItemCount();
   for (int position = 0; position < count; ++position) {
     if (menu.IsSeparator(position)) continue;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "i18n/system_menu.h"
+#include "ui/system_menu.h"
 
 namespace i18n {
 
@@ -15,6 +15,6 @@ std::optional<std::string> SystemMenuNativeText(std::uint32_t command);
 
 // Separators, unreadable items and other commands are left as they are; a
 // shortcut after a tab in the current text stays after a tab.
-void TranslateSystemMenu(SystemMenu& menu, const std::function<std::string(const std::string&)>& translate);
+void TranslateSystemMenu(ui::SystemMenu& menu, const std::function<std::string(const std::string&)>& translate);
 
 }  // namespace i18n

@@ -15,8 +15,8 @@ int RunInstaller(ui::Backend& backend, platform::Platform& platform, const Syste
   ui::Application application(backend);
   InstallerState state;
   // The menus outlive the forms whose translators rewrite them.
-  std::unique_ptr<i18n::SystemMenu> main_menu;
-  std::unique_ptr<i18n::SystemMenu> agreement_menu;
+  std::unique_ptr<ui::SystemMenu> main_menu;
+  std::unique_ptr<ui::SystemMenu> agreement_menu;
   try {
     MainForm main_form(application, platform, state);
     backend.Realize(main_form);

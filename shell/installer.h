@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "i18n/system_menu.h"
+#include "ui/system_menu.h"
 #include "platform/platform.h"
 #include "ui/backend.h"
 #include "ui/form.h"
@@ -12,7 +12,7 @@
 namespace shell {
 
 // The system menu of a form's window, once the backend has made the window.
-using SystemMenuOf = std::function<std::unique_ptr<i18n::SystemMenu>(ui::Form&)>;
+using SystemMenuOf = std::function<std::unique_ptr<ui::SystemMenu>(ui::Form&)>;
 
 // Returns the program's exit code.
 int RunInstaller(ui::Backend& backend, platform::Platform& platform, const SystemMenuOf& system_menu_of = {});

@@ -2,11 +2,11 @@
 // The system menu of a real window, for the translator.
 #include <windows.h>
 
-#include "i18n/system_menu.h"
+#include "ui/system_menu.h"
 
 namespace ui::win32 {
 
-class Win32SystemMenu : public i18n::SystemMenu {
+class Win32SystemMenu : public ui::SystemMenu {
  public:
   explicit Win32SystemMenu(HWND window) : menu_(GetSystemMenu(window, FALSE)) {}
 

@@ -2,7 +2,7 @@
 // over the form descriptions and Dictionary1 as the build compiles them.
 #include <memory>
 
-#include "i18n/memory_system_menu.h"
+#include "ui/memory_system_menu.h"
 #include "shell/agreement_form.h"
 #include "shell/main_form.h"
 #include "tests/host/shell/test_windows.h"
@@ -157,8 +157,8 @@ TEST_F(MainWindowTranslationTest, AProgramTextSetAfterATranslationIsANewNativeTe
 }
 
 // Windows in Portuguese gives its own texts; the translator puts the English ones in.
-i18n::MemorySystemMenu PortugueseSystemMenu() {
-  return i18n::MemorySystemMenu({{0xF120, "&Restaurar"},
+ui::MemorySystemMenu PortugueseSystemMenu() {
+  return ui::MemorySystemMenu({{0xF120, "&Restaurar"},
                                  {0xF010, "&Mover"},
                                  {0xF000, "&Tamanho"},
                                  {0xF020, "Mi&nimizar"},
@@ -167,7 +167,7 @@ i18n::MemorySystemMenu PortugueseSystemMenu() {
                                  {0xF060, "&Fechar\tAlt+F4"}});
 }
 
-std::vector<std::string> TextsOf(const i18n::MemorySystemMenu& menu) {
+std::vector<std::string> TextsOf(const ui::MemorySystemMenu& menu) {
   std::vector<std::string> texts;
   for (const auto& item : menu.items) texts.push_back(item.text);
   return texts;
@@ -176,7 +176,7 @@ std::vector<std::string> TextsOf(const i18n::MemorySystemMenu& menu) {
 TEST_F(MainWindowTranslationTest, SystemMenuShowsTheEnglishTextsInEveryLanguage) {
   const std::vector<std::string> english = {"&Restore",  "&Move", "&Size",         "Mi&nimize",
                                             "Ma&ximize", "",      "&Close\tAlt+F4"};
-  i18n::MemorySystemMenu menu = PortugueseSystemMenu();
+  ui::MemorySystemMenu menu = PortugueseSystemMenu();
   translator.SetRootSystemMenu(&menu);  // the window now exists
   EXPECT_EQ(TextsOf(menu), english);
   form.Dictionary().SetLanguage(2);

@@ -1,11 +1,12 @@
 // The rewrite of a window's system menu from the English texts of its commands.
-#include "i18n/memory_system_menu.h"
+#include "ui/memory_system_menu.h"
 #include "i18n/system_menu_translation.h"
 #include "translator_test_support.h"
 
 namespace i18n_test {
 namespace {
 
+using ui::MemorySystemMenu;
 using Item = MemorySystemMenu::Item;
 
 std::string Unchanged(const std::string& text) { return text; }

@@ -2,9 +2,9 @@
 // A system menu held in memory, for host tests and headless windows.
 #include <vector>
 
-#include "i18n/system_menu.h"
+#include "ui/system_menu.h"
 
-namespace i18n {
+namespace ui {
 
 class MemorySystemMenu : public SystemMenu {
  public:
@@ -27,4 +27,4 @@ class MemorySystemMenu : public SystemMenu {
   std::vector<Item> items;
 };
 
-}  // namespace i18n
+}  // namespace ui

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace i18n {
+namespace ui {
 
 class SystemMenu {
  public:
@@ -21,4 +21,4 @@ class SystemMenu {
   virtual void SetText(int position, const std::string& text) = 0;
 };
 
-}  // namespace i18n
+}  // namespace ui

@@ -1,6 +1,6 @@
-#include "i18n/memory_system_menu.h"
+#include "ui/memory_system_menu.h"
 
-namespace i18n {
+namespace ui {
 
 std::optional<std::uint32_t> MemorySystemMenu::CommandId(int position) {
   const Item& item = items.at(position);
@@ -14,4 +14,4 @@ std::optional<std::string> MemorySystemMenu::Text(int position) {
   return item.text;
 }
 
-}  // namespace i18n
+}  // namespace ui
