@@ -2,7 +2,7 @@
 // are the list itself; no field holds a ";"; a field number beyond the last,
 // below 1 or as large as an int goes gives empty text.
 //
-// fuzz-sources: cad/startup_file_sweep.cpp cad/cad_text.cpp cad/own_startup_files.cpp
+// fuzz-sources: cad/startup_file_sweep.cpp cad/cad_text.cpp cad/own_startup_files.cpp text/*.cpp
 #include <climits>
 #include <cstddef>
 #include <cstdint>
