@@ -1,11 +1,11 @@
 #include "i18n/runtime_texts.h"
 
-#include <algorithm>
 #include <array>
 #include <utility>
 
 #include "i18n/iv_dictionaries.h"
 #include "i18n/iv_dictionary.h"
+#include "text/utf8.h"
 
 namespace i18n {
 
@@ -48,9 +48,7 @@ std::string KeyText(std::uint16_t key, const KeyNameSource& key_names) {
   if (key >= 0x70 && key <= 0x87) return "F" + std::to_string(key - 0x70 + 1);
   if (!key_names) return "";
   const std::string name = key_names(key);
-  const bool one_character =
-      !name.empty() && name.size() <= 4 &&
-      std::count_if(name.begin(), name.end(), [](char c) { return (c & 0xC0) != 0x80; }) == 1;
+  const bool one_character = name.size() <= 4 && text::CharacterCount(name) == 1;
   return one_character ? name : "";
 }
 
