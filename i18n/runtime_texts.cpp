@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "i18n/engine_state.h"
 #include "i18n/iv_dictionaries.h"
 #include "i18n/iv_dictionary.h"
 #include "text/utf8.h"
@@ -11,15 +12,7 @@ namespace i18n {
 
 namespace {
 
-struct RuntimeTextHooks {
-  bool installed = false;
-  bool lookup_under_way = false;
-};
-
-RuntimeTextHooks& Hooks() {
-  static RuntimeTextHooks hooks;
-  return hooks;
-}
+RuntimeTextHooks& Hooks() { return Engine().runtime_text_hooks; }
 
 TIvDictionary* ActiveFirstDictionary() {
   TIvDictionary* dictionary = TIvDictionaries::First();
