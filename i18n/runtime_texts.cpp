@@ -7,6 +7,7 @@
 #include "i18n/iv_dictionaries.h"
 #include "i18n/iv_dictionary.h"
 #include "text/utf8.h"
+#include "util/scope_exit.h"
 
 namespace i18n {
 
@@ -57,14 +58,8 @@ std::string StandardText(const std::string& text, std::uint32_t number) {
   TIvDictionary* dictionary = ActiveFirstDictionary();
   if (!dictionary) return text;
   hooks.lookup_under_way = true;
-  try {
-    std::string translated = dictionary->TranslateInContext(text, "", std::to_string(number));
-    hooks.lookup_under_way = false;
-    return translated;
-  } catch (...) {
-    hooks.lookup_under_way = false;
-    throw;
-  }
+  util::ScopeExit lookup_done([&hooks] { hooks.lookup_under_way = false; });
+  return dictionary->TranslateInContext(text, "", std::to_string(number));
 }
 
 std::string ShortcutText(std::uint16_t virtual_key, std::uint32_t modifiers,
