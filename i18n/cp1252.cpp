@@ -30,14 +30,6 @@ int ByteOfCharacter(char32_t character) {
   return -1;
 }
 
-// Decodes the character starting at utf8[i] and advances i past it.
-char32_t NextCharacter(std::string_view utf8, std::size_t& i) {
-  const text::DecodedCharacter character = text::DecodeCharacter(utf8, i);
-  if (!character.valid) throw FormStreamError("Text is not valid UTF-8");
-  i += character.length;
-  return character.code_point;
-}
-
 std::string DescribeCharacter(char32_t c) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string hex;
@@ -58,15 +50,15 @@ std::string Cp1252ToUtf8(std::string_view cp1252) {
 std::string Utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const char32_t c = NextCharacter(utf8, i);
-    const int byte = ByteOfCharacter(c);
+  text::ForEachCharacter(utf8, [&out](const text::DecodedCharacter& character, std::size_t) {
+    if (!character.valid) throw FormStreamError("Text is not valid UTF-8");
+    const int byte = ByteOfCharacter(character.code_point);
     if (byte < 0) {
-      throw FormStreamError("The character " + DescribeCharacter(c) +
+      throw FormStreamError("The character " + DescribeCharacter(character.code_point) +
                             " has no place in code page 1252");
     }
     out += char(byte);
-  }
+  });
   return out;
 }
 

@@ -48,27 +48,23 @@ char32_t UpperCaseOf(char32_t point) {
 std::u32string FoldedCodePoints(std::string_view utf8) {
   std::u32string folded;
   folded.reserve(utf8.size());
-  for (std::size_t at = 0; at < utf8.size();) {
-    const DecodedCharacter character = DecodeCharacter(utf8, at);
+  ForEachCharacter(utf8, [&](const DecodedCharacter& character, std::size_t) {
     folded.push_back(UpperCaseOf(character.code_point));
-    at += character.length;
-  }
+  });
   return folded;
 }
 
 std::string UpperCase(std::string_view utf8) {
   std::string upper;
   upper.reserve(utf8.size());
-  for (std::size_t at = 0; at < utf8.size();) {
-    const DecodedCharacter character = DecodeCharacter(utf8, at);
+  ForEachCharacter(utf8, [&](const DecodedCharacter& character, std::size_t at) {
     const char32_t point = character.valid ? UpperCaseOf(character.code_point) : character.code_point;
     if (point == character.code_point) {
       upper.append(utf8.substr(at, character.length));
     } else {
       AppendUtf8(upper, point);
     }
-    at += character.length;
-  }
+  });
   return upper;
 }
 

@@ -35,6 +35,16 @@ constexpr char32_t InvalidByteCodePoint(unsigned char byte) { return 0xDC00 + by
 // byte after it.
 DecodedCharacter DecodeCharacter(std::string_view utf8, std::size_t at);
 
+// Calls visit(character, byte offset) for each character of the text, in order.
+template <class Visit>
+void ForEachCharacter(std::string_view utf8, Visit visit) {
+  for (std::size_t at = 0; at < utf8.size();) {
+    const DecodedCharacter character = DecodeCharacter(utf8, at);
+    visit(character, at);
+    at += character.length;
+  }
+}
+
 void AppendUtf8(std::string& out, char32_t code_point);
 
 }  // namespace text
