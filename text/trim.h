@@ -1,6 +1,7 @@
 #pragma once
 // Trimming. Callers differ in what they take for a blank, so each names its set.
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace text {
