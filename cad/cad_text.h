@@ -1,22 +1,13 @@
 #pragma once
-// The text rules the CAD code applies to registry paths, search paths and
-// file names. Texts are UTF-8; counts and copies go by characters, so a cut
-// never splits one, while searches for ASCII needles may use byte offsets.
+// The cuts the CAD code makes in registry paths, search paths and file names.
+// Texts are UTF-8; counts and copies go by characters, so a cut never splits
+// one, while searches for ASCII needles may use byte offsets.
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace cad {
 
-// Capitals for a-z; every other character unchanged.
-std::string UpperAscii(std::string_view text);
-// Small letters for A-Z; every other character unchanged.
-std::string LowerAscii(std::string_view text);
-// Capitals as Windows makes them in the Western European locales, for the
-// letters that matter in paths and program names: a-z and Latin-1's small letters.
-std::string UpperText(std::string_view text);
-
-std::size_t CharacterCount(std::string_view text);
 // Up to `count` characters starting at the byte offset `start`; shorter when
 // the text ends first, empty when `start` lies beyond it.
 std::string CopyCharacters(std::string_view text, std::size_t start, std::size_t count);

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "cad/cad_text.h"
+#include "text/case_folding.h"
 
 namespace cad {
 
@@ -25,7 +25,7 @@ std::string NormaliseStartKey(const std::string& start_key) {
 
 std::vector<std::string> FindKeys(platform::Registry& registry, platform::RegistryRoot root,
                                   const std::string& start_key, const std::string& search_text) {
-  const std::string wanted = LowerAscii(search_text);
+  const std::string wanted = text::LowerAscii(search_text);
   std::vector<std::string> found;
   // An explicit stack rather than recursion: a deeply nested tree cannot
   // exhaust the program's stack. Children go on in reverse so that they come
@@ -42,7 +42,7 @@ std::vector<std::string> FindKeys(platform::Registry& registry, platform::Regist
   while (!pending.empty()) {
     PendingKey key = std::move(pending.back());
     pending.pop_back();
-    if (LowerAscii(key.name).find(wanted) != std::string::npos) found.push_back(key.path);
+    if (text::LowerAscii(key.name).find(wanted) != std::string::npos) found.push_back(key.path);
     push_children(key.path);
   }
   return found;

@@ -1,7 +1,7 @@
 #include "cad/own_startup_files.h"
 
 #include "cad/cad_error.h"
-#include "cad/cad_text.h"
+#include "text/case_folding.h"
 
 namespace cad {
 
@@ -31,7 +31,7 @@ bool IsOwnStartupFile(platform::FileSystem& files, const std::string& path) {
     throw CadError("Cannot read the startup file " + path + " (error " +
                    std::to_string(files.LastError()) + ")");
   }
-  return UpperAscii(WithoutBreaksAndSpaces(*content)) == WithoutBreaksAndSpaces(kAcadStartupText);
+  return text::UpperAscii(WithoutBreaksAndSpaces(*content)) == WithoutBreaksAndSpaces(kAcadStartupText);
 }
 
 void WriteStartupFiles(platform::FileSystem& files) {

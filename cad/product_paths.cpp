@@ -1,6 +1,6 @@
 #include "cad/product_paths.h"
 
-#include "cad/cad_text.h"
+#include "text/case_folding.h"
 
 namespace cad {
 
@@ -8,7 +8,7 @@ namespace {
 
 std::string WithFolder(const std::string& search_path, const char* upper_folder,
                        const char* folder) {
-  if (UpperText(search_path).find(upper_folder) != std::string::npos) return search_path;
+  if (text::UpperCase(search_path).find(upper_folder) != std::string::npos) return search_path;
   return search_path + ";" + folder;
 }
 

@@ -4,6 +4,7 @@
 
 #include "cad/cad_text.h"
 #include "cad/key_search.h"
+#include "text/case_folding.h"
 
 namespace cad {
 
@@ -46,7 +47,7 @@ std::vector<std::string> FindAutoCadProfiles(platform::Registry& registry) {
 
 std::vector<std::string> FindBricsCadProfiles(platform::Registry& registry) {
   auto paths = FindKeys(registry, kCurrentUser, "Software\\Bricsys\\BricsCAD", "Config");
-  RemoveWhere(paths, [](const std::string& path) { return !Contains(UpperAscii(path), "\\BRICSCAD"); });
+  RemoveWhere(paths, [](const std::string& path) { return !Contains(text::UpperAscii(path), "\\BRICSCAD"); });
   return paths;
 }
 

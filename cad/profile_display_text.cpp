@@ -3,6 +3,8 @@
 #include "cad/cad_registry.h"
 #include "cad/cad_text.h"
 #include "cad/profile_discovery.h"
+#include "text/case_folding.h"
+#include "text/utf8.h"
 
 namespace cad {
 
@@ -15,7 +17,7 @@ constexpr auto npos = std::string::npos;
 // position (from 1) of the first ">>" less two: in practice the rest of the
 // path from "<<" on. Empty when ">>" comes too early to leave a length.
 std::string BracketedPart(const std::string& key_path, std::size_t open, std::size_t close) {
-  const std::size_t close_position = CharacterCount(std::string_view(key_path).substr(0, close)) + 1;
+  const std::size_t close_position = text::CharacterCount(std::string_view(key_path).substr(0, close)) + 1;
   if (close_position <= 2) return {};
   return CopyCharacters(key_path, open, close_position - 2);
 }
@@ -23,7 +25,7 @@ std::string BracketedPart(const std::string& key_path, std::size_t open, std::si
 }  // namespace
 
 std::string AutoCadDisplayText(const std::string& key_path, const std::string& search_path) {
-  std::string name = UpperAscii(search_path);
+  std::string name = text::UpperAscii(search_path);
   const std::size_t host = name.find("\\AUTOCAD");
   if (host != npos) name = BeforeBackslash(CopyCharacters(name, host + 1, kNameLength));
   const std::size_t open = key_path.find("<<");
@@ -33,7 +35,7 @@ std::string AutoCadDisplayText(const std::string& key_path, const std::string& s
 }
 
 std::string BricsCadDisplayText(const std::string& config_path) {
-  const std::string upper = UpperAscii(config_path);
+  const std::string upper = text::UpperAscii(config_path);
   std::string suffix;
   const std::size_t profiles = upper.find("\\PROFILES\\");
   if (profiles != npos) {
@@ -55,7 +57,7 @@ std::string BricsCadDisplayText(const std::string& config_path) {
 }
 
 std::string GstarCadDisplayText(const std::string& search_path) {
-  std::string name = UpperAscii(search_path);
+  std::string name = text::UpperAscii(search_path);
   const std::size_t host = name.find("\\GSTARCAD");
   if (host == npos) return name;
   name = CopyCharacters(name, host + 1, kNameLength);

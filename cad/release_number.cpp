@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cad/cad_text.h"
+#include "text/trim.h"
 
 namespace cad {
 
@@ -20,9 +21,8 @@ std::size_t SkipDigits(std::string_view text, std::size_t at) {
 // Decimal text such as "19.1", "+24", "-2" or "1e3", with spaces around it
 // allowed; nothing else (no "inf", no hexadecimal, no comma).
 std::optional<double> ParseDecimal(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return std::nullopt;
-  text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+  text = text::Trim(text, text::kSpace);
+  if (text.empty()) return std::nullopt;
   const std::size_t at = (text.front() == '+' || text.front() == '-') ? 1 : 0;
   const std::size_t integer_end = SkipDigits(text, at);
   std::size_t end = integer_end;

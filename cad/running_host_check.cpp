@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cad/cad_messages.h"
-#include "cad/cad_text.h"
+#include "text/case_folding.h"
 
 namespace cad {
 
@@ -30,9 +30,9 @@ std::string FileNameOf(const std::string& path) {
 bool IsProcessRunning(platform::Processes& processes, const std::string& executable) {
   const auto running = processes.RunningExecutables();
   if (!running) return false;
-  const std::string wanted = UpperText(executable);
+  const std::string wanted = text::UpperCase(executable);
   return std::any_of(running->begin(), running->end(), [&wanted](const std::string& path) {
-    return UpperText(FileNameOf(path)) == wanted;
+    return text::UpperCase(FileNameOf(path)) == wanted;
   });
 }
 

@@ -3,6 +3,7 @@
 #include "cad/cad_messages.h"
 #include "cad/cad_text.h"
 #include "cad/own_startup_files.h"
+#include "text/case_folding.h"
 
 namespace cad {
 
@@ -36,14 +37,14 @@ std::string SetAsideName(platform::FileSystem& files, const std::string& startup
 
 bool SetAsideStartupFile(platform::FileSystem& files, const std::string& search_path,
                          const std::string& name, const ShowMessage& show_message) {
-  const std::string own_path = "C:\\GEOLUME\\" + UpperAscii(name);
+  const std::string own_path = "C:\\GEOLUME\\" + text::UpperAscii(name);
   bool all_set_aside = true;
   for (int field = 1; field <= kFoldersLookedAt; ++field) {
     const std::string folder = PathListField(search_path, field);
     if (folder.empty()) break;
     const std::string file = folder + "\\" + name;
     if (!files.FileExists(file)) continue;
-    const bool own = UpperAscii(file) == own_path || IsOwnStartupFile(files, file);
+    const bool own = text::UpperAscii(file) == own_path || IsOwnStartupFile(files, file);
     const bool done = own ? files.DeleteFile(file) : files.RenameFile(file, SetAsideName(files, file));
     if (done) continue;
     all_set_aside = false;

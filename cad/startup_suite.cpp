@@ -5,7 +5,7 @@
 #include "cad/cad_error.h"
 #include "cad/cad_messages.h"
 #include "cad/cad_registry.h"
-#include "cad/cad_text.h"
+#include "text/case_folding.h"
 
 namespace cad {
 
@@ -29,7 +29,7 @@ bool ListsProduct(platform::Registry& registry, const std::string& key, int coun
   bool listed = false;
   for (int entry = 1; entry <= count; ++entry) {
     const std::string path = ReadRegString(registry, key, std::to_string(entry) + "Startup");
-    if (UpperText(path) == "C:\\GEOLUME\\GEOLUME15.VLX") listed = true;
+    if (text::UpperCase(path) == "C:\\GEOLUME\\GEOLUME15.VLX") listed = true;
   }
   return listed;
 }

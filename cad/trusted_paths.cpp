@@ -3,20 +3,14 @@
 #include <algorithm>
 #include <string_view>
 
-#include "cad/cad_text.h"
+#include "text/case_folding.h"
+#include "text/trim.h"
 
 namespace cad {
 
 namespace {
 
 constexpr char kProductFolder[] = "C:\\geolume";
-
-std::string_view Trimmed(std::string_view text, std::string_view characters) {
-  const std::size_t first = text.find_first_not_of(characters);
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(characters);
-  return text.substr(first, last - first + 1);
-}
 
 bool EndsWith(std::string_view text, std::string_view end) {
   return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
@@ -25,14 +19,14 @@ bool EndsWith(std::string_view text, std::string_view end) {
 }  // namespace
 
 bool IsProductTrustedEntry(const std::string& entry) {
-  std::string_view folder = Trimmed(entry, " \"");
+  std::string_view folder = text::Trim(entry, " \"");
   if (EndsWith(folder, "\\...")) folder.remove_suffix(4);
   while (EndsWith(folder, "\\")) folder.remove_suffix(1);
-  return UpperText(folder) == "C:\\GEOLUME";
+  return text::UpperCase(folder) == "C:\\GEOLUME";
 }
 
 std::string MergeTrustedPath(const std::string& trusted_paths) {
-  const std::string_view former = Trimmed(trusted_paths, " ");
+  const std::string_view former = text::Trim(trusted_paths, text::kSpace);
   if (former.empty() || former == ".") return kProductFolder;
   std::size_t start = 0;
   while (start <= trusted_paths.size()) {

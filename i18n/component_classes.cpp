@@ -4,17 +4,6 @@
 
 namespace i18n {
 
-namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
-
-}  // namespace
-
-bool SameText(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                    [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
-}
-
 bool IsOfClass(const ui::Component& component, std::string_view class_name) {
   const auto& chain = component.ClassChain();
   return std::find(chain.begin(), chain.end(), class_name) != chain.end();

@@ -7,9 +7,6 @@
 
 namespace i18n {
 
-// Letter case ignored, as class and property names compare.
-bool SameText(std::string_view a, std::string_view b);
-
 bool IsOfClass(const ui::Component& component, std::string_view class_name);
 
 // Memos and rich-text editors, whose whole text is translated as well.

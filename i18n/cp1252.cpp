@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "i18n/form_stream_error.h"
+#include "text/utf8.h"
 
 namespace i18n {
 
@@ -29,51 +30,6 @@ int ByteOfCharacter(char32_t character) {
   return -1;
 }
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += char(c);
-  } else if (c < 0x800) {
-    out += char(0xC0 | (c >> 6));
-    out += char(0x80 | (c & 0x3F));
-  } else {
-    out += char(0xE0 | (c >> 12));
-    out += char(0x80 | ((c >> 6) & 0x3F));
-    out += char(0x80 | (c & 0x3F));
-  }
-}
-
-// Decodes the character starting at utf8[i] and advances i past it.
-char32_t NextCharacter(std::string_view utf8, std::size_t& i) {
-  const auto lead = static_cast<unsigned char>(utf8[i]);
-  int length = 0;
-  char32_t c = 0;
-  if (lead < 0x80) {
-    ++i;
-    return lead;
-  } else if ((lead & 0xE0) == 0xC0) {
-    length = 2;
-    c = lead & 0x1F;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3;
-    c = lead & 0x0F;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4;
-    c = lead & 0x07;
-  } else {
-    throw FormStreamError("Text is not valid UTF-8");
-  }
-  if (i + length > utf8.size()) throw FormStreamError("Text is not valid UTF-8");
-  for (int k = 1; k < length; ++k) {
-    const auto next = static_cast<unsigned char>(utf8[i + k]);
-    if ((next & 0xC0) != 0x80) throw FormStreamError("Text is not valid UTF-8");
-    c = (c << 6) | (next & 0x3F);
-  }
-  static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (c < kSmallest[length]) throw FormStreamError("Text is not valid UTF-8");
-  i += length;
-  return c;
-}
-
 std::string DescribeCharacter(char32_t c) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string hex;
@@ -87,22 +43,22 @@ std::string DescribeCharacter(char32_t c) {
 std::string Cp1252ToUtf8(std::string_view cp1252) {
   std::string out;
   out.reserve(cp1252.size());
-  for (char byte : cp1252) AppendUtf8(out, CharacterOfByte(static_cast<unsigned char>(byte)));
+  for (char byte : cp1252) text::AppendUtf8(out, CharacterOfByte(static_cast<unsigned char>(byte)));
   return out;
 }
 
 std::string Utf8ToCp1252(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size();) {
-    const char32_t c = NextCharacter(utf8, i);
-    const int byte = ByteOfCharacter(c);
+  text::ForEachCharacter(utf8, [&out](const text::DecodedCharacter& character, std::size_t) {
+    if (!character.valid) throw FormStreamError("Text is not valid UTF-8");
+    const int byte = ByteOfCharacter(character.code_point);
     if (byte < 0) {
-      throw FormStreamError("The character " + DescribeCharacter(c) +
+      throw FormStreamError("The character " + DescribeCharacter(character.code_point) +
                             " has no place in code page 1252");
     }
     out += char(byte);
-  }
+  });
   return out;
 }
 

@@ -2,21 +2,13 @@
 
 #include <chrono>
 
+#include "i18n/engine_state.h"
+
 namespace i18n {
 
 namespace {
 
 constexpr const char* kEuroSign = "\xE2\x82\xAC";  // byte 0x80 of code page 1252
-
-std::function<CalendarDate()>& TodaySource() {
-  static std::function<CalendarDate()> source;
-  return source;
-}
-
-TIvEuro& EuroMode() {
-  static TIvEuro mode = TIvEuro::iveNormal;
-  return mode;
-}
 
 CalendarDate SystemToday() {
   const auto now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
@@ -32,14 +24,14 @@ CalendarDate SystemToday() {
 }  // namespace
 
 CalendarDate Today() {
-  if (TodaySource()) return TodaySource()();
-  return SystemToday();
+  const auto& source = Engine().today_source;
+  return source ? source() : SystemToday();
 }
 
-void SetTodaySource(std::function<CalendarDate()> source) { TodaySource() = std::move(source); }
+void SetTodaySource(std::function<CalendarDate()> source) { Engine().today_source = std::move(source); }
 
-TIvEuro ProcessEuroMode() { return EuroMode(); }
-void SetProcessEuroMode(TIvEuro mode) { EuroMode() = mode; }
+TIvEuro ProcessEuroMode() { return Engine().euro_mode; }
+void SetProcessEuroMode(TIvEuro mode) { Engine().euro_mode = mode; }
 
 bool IsEuroZoneLocale(int primary_language, int sub_language) {
   switch (primary_language) {

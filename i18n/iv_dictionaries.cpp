@@ -3,16 +3,14 @@
 #include <algorithm>
 #include <vector>
 
+#include "i18n/engine_state.h"
 #include "i18n/iv_dictionary.h"
 
 namespace i18n {
 
 namespace {
 
-std::vector<TIvDictionary*>& Registered() {
-  static std::vector<TIvDictionary*> dictionaries;
-  return dictionaries;
-}
+std::vector<TIvDictionary*>& Registered() { return Engine().dictionaries; }
 
 }  // namespace
 

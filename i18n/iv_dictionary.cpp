@@ -11,6 +11,7 @@
 #include "i18n/runtime_texts.h"
 #include "platform/locale.h"
 #include "platform/platform.h"
+#include "util/scope_exit.h"
 
 namespace i18n {
 
@@ -138,21 +139,18 @@ bool TIvDictionary::CanOpen() { return true; }
 void TIvDictionary::Open() {
   if (active_ || !CanOpen()) return;
   open_language_ = language_;
-  try {
-    if (binding_ == TIvBinding::ivbiLanguageToLocale) {
-      SelectLocale(LocaleId());
-      ChooseLanguageFromLocale();
-    } else {
-      SelectLanguage(language_);
-      SelectLocale(binding_ == TIvBinding::ivbiLocaleToLanguage ? language_locale_id_ : LocaleId());
-    }
-    if (options_ & ivdoTranslateResourceStrings) InstallRuntimeTextHooks();
-    active_ = true;
-    NotifyChange(true, true);
-  } catch (...) {
-    Close();
-    throw;
+  util::ScopeExit close_on_failure([this] { Close(); });
+  if (binding_ == TIvBinding::ivbiLanguageToLocale) {
+    SelectLocale(LocaleId());
+    ChooseLanguageFromLocale();
+  } else {
+    SelectLanguage(language_);
+    SelectLocale(binding_ == TIvBinding::ivbiLocaleToLanguage ? language_locale_id_ : LocaleId());
   }
+  if (options_ & ivdoTranslateResourceStrings) InstallRuntimeTextHooks();
+  active_ = true;
+  NotifyChange(true, true);
+  close_on_failure.Dismiss();
 }
 
 void TIvDictionary::Close() {

@@ -6,6 +6,7 @@
 #include "i18n/dictionary_errors.h"
 #include "i18n/language_naming.h"
 #include "platform/locale.h"
+#include "text/trim.h"
 
 namespace i18n {
 
@@ -14,20 +15,14 @@ namespace {
 constexpr int kChinese = 4;
 constexpr int kSerboCroatian = 26;
 
-int ParseEntry(const std::string& entry) {
+int ParseEntry(std::string_view entry) {
   int value = 0;
   const char* end = entry.data() + entry.size();
   const auto [stop, error] = std::from_chars(entry.data(), end, value);
   if (entry.empty() || error != std::errc() || stop != end) {
-    throw EIvError("'" + entry + "' is not a valid integer value");
+    throw EIvError("'" + std::string(entry) + "' is not a valid integer value");
   }
   return value;
-}
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // The locale Windows describes the language by, and the code page that goes
@@ -82,11 +77,12 @@ void FillFromWindows(TIvLanguage& language, platform::Locale& locale) {
 
 std::vector<int> ParseSubLanguages(const std::string& stored) {
   std::vector<int> sub_languages;
-  if (Trimmed(stored).empty()) return sub_languages;
+  if (text::Trim(stored, text::kSpace).empty()) return sub_languages;
   std::size_t start = 0;
   while (true) {
     const std::size_t comma = stored.find(',', start);
-    const int value = ParseEntry(Trimmed(stored.substr(start, comma - start)));
+    const std::string_view entry = std::string_view(stored).substr(start, comma - start);
+    const int value = ParseEntry(text::Trim(entry, text::kSpace));
     if (value >= 1) sub_languages.push_back(value);
     if (comma == std::string::npos) return sub_languages;
     start = comma + 1;

@@ -5,6 +5,7 @@
 
 #include "i18n/code_pages.h"
 #include "platform/locale.h"
+#include "text/utf8.h"
 
 namespace i18n {
 
@@ -29,11 +30,8 @@ class WindowsFacts {
 
   // Windows gives separators as strings; the record keeps their first character.
   std::string Character(std::uint32_t lctype) {
-    const std::string text = Text(lctype);
-    if (text.empty()) return "";
-    std::size_t length = 1;
-    while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) ++length;
-    return text.substr(0, length);
+    const std::string separator = Text(lctype);
+    return separator.substr(0, text::AdvanceCharacters(separator, 0, 1));
   }
 
  private:

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "i18n/component_classes.h"
+#include "text/case_folding.h"
 
 namespace i18n {
 
@@ -10,8 +10,8 @@ namespace {
 
 bool Matches(const TIvTargetProperty& target, const std::string& class_name,
              const std::string& property_name) {
-  const bool class_matches = SameText(target.ClassName, class_name);
-  if (SameText(target.PropertyName, property_name)) return target.ClassName.empty() || class_matches;
+  const bool class_matches = text::SameTextIgnoringAsciiCase(target.ClassName, class_name);
+  if (text::SameTextIgnoringAsciiCase(target.PropertyName, property_name)) return target.ClassName.empty() || class_matches;
   return class_matches && target.PropertyName.empty();
 }
 

@@ -8,6 +8,7 @@
 #include "i18n/iv_dictionary.h"
 #include "i18n/multibyte_scaling.h"
 #include "ui/form.h"
+#include "util/scope_exit.h"
 
 namespace i18n {
 
@@ -83,15 +84,12 @@ void TIvTranslator::TranslateToNativeAndClose() {
   const TIvDictionaryOptions options = dictionary->Options();
   const int language = dictionary->Language();
   dictionary->SetOptions(options & ~TIvDictionaryOptions(ivdoAutoTranslate));
-  try {
+  {
+    util::ScopeExit restore_options([&] { dictionary->SetOptions(options); });
     dictionary->SetLanguage(0);
     TranslateAll();
     dictionary->SetLanguage(language);
-  } catch (...) {
-    dictionary->SetOptions(options);
-    throw;
   }
-  dictionary->SetOptions(options);
   Close();
 }
 

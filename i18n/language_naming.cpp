@@ -1,14 +1,14 @@
 #include "i18n/language_naming.h"
 
+#include "text/trim.h"
+
 namespace i18n {
 
 namespace {
 
 // Blanks before the stop would otherwise end up in front of the ", ".
-std::string Before(const std::string& text, char stop) {
-  std::string part = text.substr(0, text.find(stop));
-  while (!part.empty() && part.back() == ' ') part.pop_back();
-  return part;
+std::string Before(const std::string& name, char stop) {
+  return std::string(text::TrimEnd(std::string_view(name).substr(0, name.find(stop)), text::kSpace));
 }
 
 std::string ScriptSuffix(int code_page, int latin_code_page) {

@@ -1,13 +1,11 @@
 #include "i18n/locale_settings.h"
 
+#include "i18n/engine_state.h"
 #include "i18n/euro_rule.h"
 
 namespace i18n {
 
-FormatSettings& LocaleSettings() {
-  static FormatSettings settings;
-  return settings;
-}
+FormatSettings& LocaleSettings() { return Engine().locale_settings; }
 
 std::string WithFourDigitYears(const std::string& date_format) {
   if (date_format.find("yyyy") != std::string::npos) return date_format;

@@ -1,18 +1,12 @@
 #include "i18n/reading_direction.h"
 
+#include "i18n/engine_state.h"
+
 namespace i18n {
 
 namespace {
 
-struct ReadingDirection {
-  bool right_to_left = false;
-  std::function<void(bool)> listener;
-};
-
-ReadingDirection& Direction() {
-  static ReadingDirection direction;
-  return direction;
-}
+ReadingDirection& Direction() { return Engine().reading_direction; }
 
 }  // namespace
 

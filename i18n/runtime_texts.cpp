@@ -1,25 +1,19 @@
 #include "i18n/runtime_texts.h"
 
-#include <algorithm>
 #include <array>
 #include <utility>
 
+#include "i18n/engine_state.h"
 #include "i18n/iv_dictionaries.h"
 #include "i18n/iv_dictionary.h"
+#include "text/utf8.h"
+#include "util/scope_exit.h"
 
 namespace i18n {
 
 namespace {
 
-struct RuntimeTextHooks {
-  bool installed = false;
-  bool lookup_under_way = false;
-};
-
-RuntimeTextHooks& Hooks() {
-  static RuntimeTextHooks hooks;
-  return hooks;
-}
+RuntimeTextHooks& Hooks() { return Engine().runtime_text_hooks; }
 
 TIvDictionary* ActiveFirstDictionary() {
   TIvDictionary* dictionary = TIvDictionaries::First();
@@ -48,9 +42,7 @@ std::string KeyText(std::uint16_t key, const KeyNameSource& key_names) {
   if (key >= 0x70 && key <= 0x87) return "F" + std::to_string(key - 0x70 + 1);
   if (!key_names) return "";
   const std::string name = key_names(key);
-  const bool one_character =
-      !name.empty() && name.size() <= 4 &&
-      std::count_if(name.begin(), name.end(), [](char c) { return (c & 0xC0) != 0x80; }) == 1;
+  const bool one_character = name.size() <= 4 && text::CharacterCount(name) == 1;
   return one_character ? name : "";
 }
 
@@ -66,14 +58,8 @@ std::string StandardText(const std::string& text, std::uint32_t number) {
   TIvDictionary* dictionary = ActiveFirstDictionary();
   if (!dictionary) return text;
   hooks.lookup_under_way = true;
-  try {
-    std::string translated = dictionary->TranslateInContext(text, "", std::to_string(number));
-    hooks.lookup_under_way = false;
-    return translated;
-  } catch (...) {
-    hooks.lookup_under_way = false;
-    throw;
-  }
+  util::ScopeExit lookup_done([&hooks] { hooks.lookup_under_way = false; });
+  return dictionary->TranslateInContext(text, "", std::to_string(number));
 }
 
 std::string ShortcutText(std::uint16_t virtual_key, std::uint32_t modifiers,

@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "text/utf8.h"
+
 namespace i18n {
 
 namespace {
@@ -32,14 +34,7 @@ constexpr std::array<std::pair<std::uint32_t, const char*>, 18> kNativeTexts = {
 constexpr std::size_t kMaximumItemCharacters = 255;
 
 std::string CutToItemLength(const std::string& utf8) {
-  std::size_t characters = 0;
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const bool starts_character = (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80;
-    if (!starts_character) continue;
-    if (characters == kMaximumItemCharacters) return utf8.substr(0, i);
-    ++characters;
-  }
-  return utf8;
+  return utf8.substr(0, text::AdvanceCharacters(utf8, 0, kMaximumItemCharacters));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include "i18n/component_classes.h"
 #include "i18n/iv_dictionary.h"
 #include "i18n/iv_translator.h"
+#include "text/case_folding.h"
+#include "text/trim.h"
 #include "ui/check_list_box.h"
 #include "ui/form.h"
 
@@ -42,11 +44,6 @@ void RestoreListState(ui::CheckListBox& box, const ListState& state) {
     box.SetChecked(i, state.checked[i]);
   }
   if (state.item_index != -1) box.SetItemIndex(state.item_index);
-}
-
-std::string WithoutTrailingLineBreaks(std::string text) {
-  while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
-  return text;
 }
 
 bool ReadableAndWritable(const ui::Property& property) {
@@ -105,9 +102,9 @@ bool TIvTranslator::PropertyAllowed(ui::Component& object, const std::string& pr
 
 void TIvTranslator::TranslateStringProperty(ui::Component& object, const std::string& context_name,
                                             const ui::Property& property) {
-  if (SameText(property.name, "Name")) return;
+  if (text::SameTextIgnoringAsciiCase(property.name, "Name")) return;
   // A memo's whole text is TranslateMemoText's, keyed without its final line break.
-  if (IsMemo(object) && SameText(property.name, "Text")) return;
+  if (IsMemo(object) && text::SameTextIgnoringAsciiCase(property.name, "Text")) return;
   if (!targets_.IsTarget(object.ClassName(), property.name)) return;
   const std::string value = property.get_text();
   if (value.empty()) return;
@@ -134,19 +131,19 @@ void TIvTranslator::TranslateLines(const ui::Component& owner, const std::string
 
 void TIvTranslator::UpdateLocaleProperty(const ui::Property& property) {
   const TIvDictionary* dictionary = Dictionary();
-  if (!dictionary || !SameText(property.name, "Locale")) return;
+  if (!dictionary || !text::SameTextIgnoringAsciiCase(property.name, "Locale")) return;
   if (!(options_ & ivtoUpdateLocaleProperty) && mirrored_ == right_to_left_) return;
   property.set_number(int(dictionary->LanguageLocaleId()));
 }
 
 void TIvTranslator::TranslateMemoText(ui::Component& component) {
   if (!IsMemo(component) || !targets_.IsTarget(component.ClassName(), "Text")) return;
-  const ui::Property* text = component.FindProperty("Text");
-  if (!text || text->kind != ui::PropertyKind::String || !ReadableAndWritable(*text)) return;
-  const std::string value = WithoutTrailingLineBreaks(text->get_text());
+  const ui::Property* property = component.FindProperty("Text");
+  if (!property || property->kind != ui::PropertyKind::String || !ReadableAndWritable(*property)) return;
+  const std::string value(text::TrimEnd(property->get_text(), "\r\n"));
   const std::string result = TranslateValue(component, component.Name(), value, "Text");
   // Written back only when it differs: the shown text keeps its final line breaks.
-  if (result != value) text->set_text(result);
+  if (result != value) property->set_text(result);
 }
 
 }  // namespace i18n

@@ -5,9 +5,9 @@
 
 #include "install/file_comparison.h"
 #include "install/install_messages.h"
-#include "install/install_text.h"
 #include "install/source_listing.h"
 #include "text/fill_in.h"
+#include "text/trim.h"
 
 namespace install {
 
@@ -20,9 +20,9 @@ class FolderCopy {
 
   void Entry(const std::string& source_folder, const std::string& target_folder,
              const std::string& entry) {
-    std::string name = Trim(entry);
+    std::string name(text::Trim(entry, text::kSpaceAndControls));
     std::string source = source_folder + name;
-    std::string target = Trim(target_folder) + "\\" + name;
+    std::string target = std::string(text::Trim(target_folder, text::kSpaceAndControls)) + "\\" + name;
     if (rule_ == CopyRule::KeepNewer && IsTargetNewer(files_, source, target)) return;
     if (name.empty() || name == "[.]" || name == "[..]" || !files_.FileExists(source)) return;
     try {

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "install/install_error.h"
-#include "install/install_text.h"
+#include "text/case_folding.h"
 
 namespace install {
 
@@ -26,7 +26,7 @@ platform::FileStamp RequireStamp(platform::FileSystem& files, const std::string&
 
 bool IsPreservedTable(const std::string& path) {
   for (const char* table : kPreservedTables) {
-    if (SameTextIgnoringCase(path, table)) return true;
+    if (text::SameTextIgnoringCase(path, table)) return true;
   }
   return false;
 }

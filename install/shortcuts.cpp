@@ -3,7 +3,8 @@
 #include <array>
 
 #include "install/install_error.h"
-#include "install/install_text.h"
+#include "text/case_folding.h"
+#include "text/trim.h"
 
 namespace install {
 
@@ -64,8 +65,8 @@ void CreateShortcut(platform::FileSystem& files, platform::Shell& shell, const s
                     const std::optional<std::string>& group, const std::string& description,
                     const std::string& link_name) {
   platform::ShellLink link;
-  link.target = LowerAscii(Trim(target));
-  link.working_folder = LowerAscii(Trim(FolderPart(target)));
+  link.target = text::LowerAscii(text::Trim(target, text::kSpaceAndControls));
+  link.working_folder = text::LowerAscii(text::Trim(FolderPart(target), text::kSpaceAndControls));
   link.description = description;
   link.icon_path = link.target;
   link.icon_index = 0;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "install/install_text.h"
+#include "text/case_folding.h"
 
 namespace install {
 
@@ -37,8 +37,8 @@ std::string Displayed(const platform::DirectoryEntry& entry) {
 }  // namespace
 
 bool ListsBefore(std::string_view left, std::string_view right) {
-  std::string folded_left = FoldCase(left);
-  std::string folded_right = FoldCase(right);
+  std::string folded_left = text::UpperCase(left);
+  std::string folded_right = text::UpperCase(right);
   if (folded_left != folded_right) return FoldedBefore(folded_left, folded_right);
   return left < right;
 }

@@ -6,10 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "text/case_folding.h"
+
 namespace platform {
 
-// Upper-cases ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic and full-width
-// Latin letters. Bytes that are not valid UTF-8 stay distinct from every letter.
-std::u32string FoldedName(std::string_view utf8);
+inline std::u32string FoldedName(std::string_view utf8) { return text::FoldedCodePoints(utf8); }
 
 }  // namespace platform

@@ -3,7 +3,7 @@
 // data of a dictionary that is then loaded, opened and switched. Any error
 // must be one of the engine's own exceptions; anything else is a finding.
 //
-// fuzz-sources: text/*.cpp i18n/*.cpp ui/*.cpp platform/memory/memory_locale.cpp platform/memory/memory_resources.cpp platform/memory/folded_name.cpp
+// fuzz-sources: text/*.cpp i18n/*.cpp ui/*.cpp platform/memory/memory_locale.cpp platform/memory/memory_resources.cpp
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>

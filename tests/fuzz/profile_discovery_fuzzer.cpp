@@ -6,18 +6,18 @@
 // G puts the rest below AutoCAD's, BricsCAD's or GstarCAD's start key; a "|"
 // gives the key the rest of the line as its "ACAD", "GCAD" and "SRCHPATH".
 //
-// fuzz-sources: cad/key_search.cpp cad/profile_discovery.cpp cad/profile_display_text.cpp cad/cad_text.cpp cad/cad_registry.cpp platform/memory/memory_registry.cpp platform/memory/folded_name.cpp text/*.cpp
+// fuzz-sources: cad/key_search.cpp cad/profile_discovery.cpp cad/profile_display_text.cpp cad/cad_text.cpp cad/cad_registry.cpp platform/memory/memory_registry.cpp text/*.cpp
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "cad/cad_text.h"
 #include "cad/key_search.h"
 #include "cad/profile_discovery.h"
 #include "cad/profile_display_text.h"
 #include "platform/memory/memory_registry.h"
 #include "tests/fuzz/fuzz_checks.h"
+#include "text/case_folding.h"
 
 namespace {
 
@@ -82,11 +82,11 @@ void CheckStartKey(const std::string& start) {
 void CheckFoundKeys(platform::Registry& registry, const std::string& start, const std::string& text) {
   const auto found = cad::FindKeys(registry, kUser, start, text);
   const std::string below = cad::NormaliseStartKey(start) + "\\";
-  const std::string wanted = cad::LowerAscii(text);
+  const std::string wanted = text::LowerAscii(text);
   for (std::size_t i = 0; i < found.size(); ++i) {
     Require(fuzz::StartsWith(found[i], below), "found key not below the start key", found[i]);
     const std::string name = found[i].substr(found[i].rfind('\\') + 1);
-    Require(cad::LowerAscii(name).find(wanted) != std::string::npos, "found key does not match", found[i]);
+    Require(text::LowerAscii(name).find(wanted) != std::string::npos, "found key does not match", found[i]);
     for (std::size_t j = 0; j < i; ++j) {
       Require(found[j] != found[i], "key found twice", found[i]);
       Require(!fuzz::StartsWith(found[j], found[i] + "\\"), "key found after a key inside it", found[i]);

@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <string>
 
-#include "cad/cad_text.h"
 #include "cad/profile_display_text.h"
 #include "tests/fuzz/fuzz_checks.h"
+#include "text/case_folding.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ void CheckHostName(const std::string& name, const std::string& upper, std::size_
 }
 
 void CheckAutoCad(const std::string& key_path, const std::string& search_path, bool whole) {
-  const std::string upper = cad::UpperAscii(search_path);
+  const std::string upper = text::UpperAscii(search_path);
   const std::string detail = key_path + " | " + search_path;
   const std::string name = cad::AutoCadDisplayText("", search_path);
   const std::size_t host = upper.find("\\AUTOCAD");
@@ -54,7 +54,7 @@ void CheckAutoCad(const std::string& key_path, const std::string& search_path, b
 }
 
 void CheckBricsCad(const std::string& path, bool whole) {
-  const std::string upper = cad::UpperAscii(path);
+  const std::string upper = text::UpperAscii(path);
   std::string line = cad::BricsCadDisplayText(path);
   const std::size_t profiles = upper.find("\\PROFILES\\");
   if (profiles != npos) {
@@ -74,7 +74,7 @@ void CheckBricsCad(const std::string& path, bool whole) {
 }
 
 void CheckGstarCad(const std::string& search_path, bool whole) {
-  const std::string upper = cad::UpperAscii(search_path);
+  const std::string upper = text::UpperAscii(search_path);
   const std::string line = cad::GstarCadDisplayText(search_path);
   const std::size_t host = upper.find("\\GSTARCAD");
   if (host == npos) {

@@ -3,7 +3,7 @@
 // before a backslash within 10 characters, is plain decimal; never NaN or
 // infinite; "." the separator whatever the locale.
 //
-// fuzz-sources: cad/release_number.cpp cad/cad_text.cpp
+// fuzz-sources: cad/release_number.cpp cad/cad_text.cpp text/*.cpp
 #include <cerrno>
 #include <clocale>
 #include <cmath>

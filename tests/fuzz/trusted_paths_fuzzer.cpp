@@ -2,7 +2,7 @@
 // still there in its place, the product folder is trusted afterwards, at
 // most one entry is added, and a second merge changes nothing more.
 //
-// fuzz-sources: cad/trusted_paths.cpp cad/cad_text.cpp
+// fuzz-sources: cad/trusted_paths.cpp text/*.cpp
 #include <algorithm>
 #include <cctype>
 #include <cstddef>

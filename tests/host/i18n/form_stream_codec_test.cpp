@@ -151,6 +151,15 @@ TEST(Cp1252, CharactersOutsideTheCodePageAreRefusedWhenWriting) {
   EXPECT_THROW(Utf8ToCp1252("\xC2\x80"), FormStreamError);  // U+0080 is not byte 0x80
   EXPECT_THROW(Utf8ToCp1252("\xE9t\xE9"), FormStreamError);  // Latin-1 bytes, not UTF-8
   EXPECT_THROW(Utf8ToCp1252("\xC0\xAF"), FormStreamError);  // overlong
+  // An encoded surrogate or a value beyond Unicode is no character at all.
+  for (const char* malformed : {"\xED\xA0\x80", "\xF4\x90\x80\x80"}) {
+    try {
+      Utf8ToCp1252(malformed);
+      ADD_FAILURE() << "accepted " << malformed;
+    } catch (const FormStreamError& error) {
+      EXPECT_STREQ(error.what(), "Text is not valid UTF-8");
+    }
+  }
   FormStreamWriter writer;
   EXPECT_THROW(writer.WriteString("日本語"), FormStreamError);
 }

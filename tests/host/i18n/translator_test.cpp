@@ -1,5 +1,7 @@
 // The translator on forms of our own: its record, its targets, the lookup
 // with and without context, memos, binding and its events.
+#include <stdexcept>
+
 #include "i18n/dictionary_errors.h"
 #include "i18n/iv_dictionaries.h"
 #include "translator_test_support.h"
@@ -203,6 +205,30 @@ TEST_F(ContextTest, BindingAnotherDictionaryReturnsTheNativeTextsAndCloses) {
   EXPECT_TRUE(dictionary->Translators().empty());
   EXPECT_EQ(translator.Dictionary(), &other);
   EXPECT_EQ(translator.DictionaryName(), other.DictionaryName());
+}
+
+TEST_F(ContextTest, TranslatingBackToNativeKeepsTheDictionarysLanguageAndOptions) {
+  label1.SetCaption("Título");
+  TIvTranslator translator("IvTranslator1", form);
+  Open(translator);
+  dictionary->SetLanguage(2);
+  const TIvDictionaryOptions options = dictionary->Options();
+  ASSERT_TRUE(options & ivdoAutoTranslate);
+  translator.TranslateToNativeAndClose();
+  EXPECT_EQ(label1.Caption(), "Título");
+  EXPECT_FALSE(translator.Opened());
+  EXPECT_EQ(dictionary->Language(), 2);
+  EXPECT_EQ(dictionary->Options(), options);
+}
+
+TEST_F(ContextTest, AFailedTranslationBackToNativeStillRestoresTheDictionarysOptions) {
+  TIvTranslator translator("IvTranslator1", form);
+  Open(translator);
+  dictionary->SetLanguage(2);
+  const TIvDictionaryOptions options = dictionary->Options();
+  translator.OnBeforeTranslate = [](TIvCustomTranslator&) { throw std::runtime_error("handler failed"); };
+  EXPECT_THROW(translator.TranslateToNativeAndClose(), std::runtime_error);
+  EXPECT_EQ(dictionary->Options(), options);
 }
 
 TEST_F(ContextTest, EventsAtOpeningAndAtEachChange) {

@@ -47,6 +47,15 @@ TEST(SourceListingTest, SortsLikeWindowsWithFoldersInBrackets) {
   EXPECT_FALSE(install::SourceListing(files, "D:\\none\\").has_value());
 }
 
+TEST(SourceListingTest, GreekAndCyrillicLettersSortWithoutRegardToCase) {
+  platform::MemoryFileSystem files;
+  for (const char* name : {"Ωmega.txt", "βeta.txt", "Αlpha.txt", "яблоко.txt", "Дом.txt"}) {
+    files.AddFile(std::string("D:\\m\\") + name, "");
+  }
+  EXPECT_EQ(install::SourceListing(files, "D:\\m\\"),
+            (std::vector<std::string>{"[..]", "[.]", "Αlpha.txt", "βeta.txt", "Ωmega.txt", "Дом.txt", "яблоко.txt"}));
+}
+
 TEST_F(CopyFolderTest, ProgressStepsThroughEveryEntryAndOnlyFilesAreCopied) {
   windows.files.AddFile("D:\\programa\\b.exe", "b");
   windows.files.AddFile("D:\\programa\\a.exe", "a");
