@@ -65,6 +65,15 @@ class FileSystem {
   // Whole-file byte access.
   virtual std::optional<std::string> ReadFile(const std::string& path) = 0;
   virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
+  // Adds the bytes at the end of the file, which is made when missing; what
+  // was appended is on disk when the call returns.
+  virtual bool AppendFile(const std::string& path, const std::string& bytes) = 0;
+  // The stamp as ReadStamp gives it, without opening the file, so that a file
+  // another program holds open still tells.
+  virtual std::optional<FileStamp> StampOf(const std::string& path) = 0;
+  // Deletes the file, or the empty folder, when Windows next starts: for what
+  // is in use now, such as the running program itself.
+  virtual bool DeleteAtRestart(const std::string& path) = 0;
 
   virtual std::uint32_t LastError() = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
-// The registry as the installer uses it: HKEY_CLASSES_ROOT and HKEY_CURRENT_USER,
-// each call opening the key it needs and closing it again before returning.
+// The registry as the installer uses it: HKEY_CLASSES_ROOT, HKEY_CURRENT_USER
+// and HKEY_LOCAL_MACHINE, each call opening the key it needs and closing it
+// again before returning.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -8,7 +9,7 @@
 
 namespace platform {
 
-enum class RegistryRoot { ClassesRoot, CurrentUser };
+enum class RegistryRoot { ClassesRoot, CurrentUser, LocalMachine };
 
 enum class RegistryValueType { String, ExpandString, Dword, Binary, Other };
 
@@ -40,6 +41,10 @@ class Registry {
                            const std::string& text) = 0;
   virtual bool WriteDword(RegistryRoot root, const std::string& key, const std::string& name,
                           std::uint32_t number) = 0;
+  // Any value as ReadValue gives it, of its own type; for giving a former
+  // value back.
+  virtual bool WriteValue(RegistryRoot root, const std::string& key, const std::string& name,
+                          const RegistryValue& value) = 0;
   virtual bool DeleteValue(RegistryRoot root, const std::string& key,
                            const std::string& name) = 0;
   // Deletes the key with its whole subtree.

@@ -8,6 +8,7 @@ namespace platform {
 enum : int {
   kFolderDesktop = 0x10,
   kFolderProgramFiles = 0x26,
+  kFolderLocalAppData = 0x1C,
 };
 
 struct ShellLink {

@@ -423,6 +423,29 @@ bool MemoryFileSystem::WriteFile(const std::string& path, const std::string& byt
   return Succeed();
 }
 
+bool MemoryFileSystem::AppendFile(const std::string& path, const std::string& bytes) {
+  const auto where = Locate(path);
+  const bool exists = where.error == 0 && where.node != nullptr && !where.node->is_folder;
+  return WriteFile(path, exists ? where.node->content + bytes : bytes);
+}
+
+std::optional<FileStamp> MemoryFileSystem::StampOf(const std::string& path) {
+  const auto where = Locate(path);
+  std::uint32_t error = where.error;
+  if (error == 0 && (where.node == nullptr || where.node->is_folder)) error = kErrorFileNotFound;
+  if (error != 0) {
+    Fail(error);
+    return std::nullopt;
+  }
+  Succeed();
+  return FileStamp{where.node->dos_date_time, static_cast<std::uint32_t>(where.node->content.size())};
+}
+
+bool MemoryFileSystem::DeleteAtRestart(const std::string& path) {
+  deleted_at_restart_.push_back(path);
+  return Succeed();
+}
+
 std::uint32_t MemoryFileSystem::LastError() { return last_error_; }
 
 MemoryFileSystem::Node& MemoryFileSystem::AddFolders(const std::vector<std::string>& parts,

@@ -54,6 +54,9 @@ class MemoryFileSystem : public FileSystem {
   std::optional<FileStamp> ReadStamp(const std::string& path) override;
   std::optional<std::string> ReadFile(const std::string& path) override;
   bool WriteFile(const std::string& path, const std::string& bytes) override;
+  bool AppendFile(const std::string& path, const std::string& bytes) override;
+  std::optional<FileStamp> StampOf(const std::string& path) override;
+  bool DeleteAtRestart(const std::string& path) override;
   std::uint32_t LastError() override;
 
   // Test helpers. Adding creates missing parents and drives; a helper given a
@@ -80,6 +83,8 @@ class MemoryFileSystem : public FileSystem {
   // The next CopyFile onto this target fails with the error, changing nothing.
   void FailCopyOnce(const std::string& target, std::uint32_t error);
   std::optional<MemoryEntry> Inspect(const std::string& path) const;
+  // What DeleteAtRestart was given, in order.
+  const std::vector<std::string>& DeletedAtRestart() const { return deleted_at_restart_; }
   // Every drive, folder and file, depth first, each folder's entries sorted
   // without regard to case.
   std::vector<MemoryEntry> Entries() const;
@@ -101,6 +106,7 @@ class MemoryFileSystem : public FileSystem {
   std::uint32_t clock_ = kDefaultClock;
   std::uint32_t last_error_ = 0;
   std::map<std::u32string, std::uint32_t> copy_failures_;
+  std::vector<std::string> deleted_at_restart_;
 };
 
 }  // namespace platform

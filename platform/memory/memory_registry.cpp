@@ -83,15 +83,23 @@ std::string Describe(const RegistryValue& value) {
 }  // namespace
 
 MemoryRegistry::MemoryRegistry()
-    : classes_root_(std::make_unique<Key>()), current_user_(std::make_unique<Key>()) {
+    : classes_root_(std::make_unique<Key>()),
+      current_user_(std::make_unique<Key>()),
+      local_machine_(std::make_unique<Key>()) {
   classes_root_->name = "HKEY_CLASSES_ROOT";
   current_user_->name = "HKEY_CURRENT_USER";
+  local_machine_->name = "HKEY_LOCAL_MACHINE";
 }
 
 MemoryRegistry::~MemoryRegistry() = default;
 
 MemoryRegistry::Key& MemoryRegistry::RootKey(RegistryRoot root) const {
-  return root == RegistryRoot::ClassesRoot ? *classes_root_ : *current_user_;
+  switch (root) {
+    case RegistryRoot::ClassesRoot: return *classes_root_;
+    case RegistryRoot::CurrentUser: return *current_user_;
+    case RegistryRoot::LocalMachine: break;
+  }
+  return *local_machine_;
 }
 
 // Walked name by name in place: deep trees are looked up often.
@@ -194,6 +202,11 @@ bool MemoryRegistry::WriteDword(RegistryRoot root, const std::string& key,
   return Write(root, key, name, value);
 }
 
+bool MemoryRegistry::WriteValue(RegistryRoot root, const std::string& key, const std::string& name,
+                                const RegistryValue& value) {
+  return Write(root, key, name, value);
+}
+
 bool MemoryRegistry::DeleteValue(RegistryRoot root, const std::string& key,
                                  const std::string& name) {
   Key* found = FindWritable(root, key);
@@ -282,6 +295,7 @@ std::string MemoryRegistry::Export() const {
   };
   visit(visit, *classes_root_, classes_root_->name);
   visit(visit, *current_user_, current_user_->name);
+  visit(visit, *local_machine_, local_machine_->name);
   return out.str();
 }
 

@@ -28,6 +28,8 @@ class MemoryRegistry : public Registry {
                    const std::string& text) override;
   bool WriteDword(RegistryRoot root, const std::string& key, const std::string& name,
                   std::uint32_t number) override;
+  bool WriteValue(RegistryRoot root, const std::string& key, const std::string& name,
+                  const RegistryValue& value) override;
   bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
   bool DeleteKey(RegistryRoot root, const std::string& key) override;
 
@@ -62,6 +64,7 @@ class MemoryRegistry : public Registry {
 
   std::unique_ptr<Key> classes_root_;
   std::unique_ptr<Key> current_user_;
+  std::unique_ptr<Key> local_machine_;
 };
 
 }  // namespace platform

@@ -75,6 +75,7 @@ std::optional<ShellLink> Deserialize(const std::string& text) {
 MemoryShell::MemoryShell(FileSystem& files) : files_(files) {
   special_folders_[kFolderDesktop] = "C:\\Users\\Usuario\\Desktop";
   special_folders_[kFolderProgramFiles] = "C:\\Program Files (x86)";
+  special_folders_[kFolderLocalAppData] = "C:\\Users\\Usuario\\AppData\\Local";
 }
 
 std::string MemoryShell::SpecialFolder(int csidl) {

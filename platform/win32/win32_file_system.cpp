@@ -93,7 +93,7 @@ std::optional<std::uint32_t> DosTimeOf(const FILETIME& local) {
   return (static_cast<std::uint32_t>(date) << 16) | time;
 }
 
-std::optional<FileStamp> StampOf(HANDLE file) {
+std::optional<FileStamp> StampOfOpenFile(HANDLE file) {
   FILETIME written{};
   FILETIME local{};
   if (!GetFileTime(file, nullptr, nullptr, &written)) return std::nullopt;
@@ -186,7 +186,7 @@ bool Win32FileSystem::SetAttributes(const std::string& path, std::uint32_t attri
 std::optional<FileStamp> Win32FileSystem::ReadStamp(const std::string& path) {
   OpenFile file(path, GENERIC_READ, 0, OPEN_EXISTING);
   if (!Outcome(static_cast<bool>(file))) return std::nullopt;
-  const auto stamp = StampOf(file.handle());
+  const auto stamp = StampOfOpenFile(file.handle());
   Outcome(stamp.has_value());
   return stamp;
 }
@@ -220,6 +220,34 @@ bool Win32FileSystem::WriteFile(const std::string& path, const std::string& byte
     done += written;
   }
   return Outcome(true);
+}
+
+bool Win32FileSystem::AppendFile(const std::string& path, const std::string& bytes) {
+  OpenFile file(path, FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_ALWAYS);
+  if (!Outcome(static_cast<bool>(file))) return false;
+  DWORD written = 0;
+  const bool appended = ::WriteFile(file.handle(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                                    nullptr) &&
+                        written == bytes.size();
+  // A record written as the work goes must survive a run that stops.
+  return Outcome(appended && FlushFileBuffers(file.handle()));
+}
+
+std::optional<FileStamp> Win32FileSystem::StampOf(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!Outcome(GetFileAttributesExW(ApiPath(path).c_str(), GetFileExInfoStandard, &data))) return std::nullopt;
+  if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    last_error_ = ERROR_FILE_NOT_FOUND;
+    return std::nullopt;
+  }
+  FILETIME local{};
+  const auto dos_time = FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ? DosTimeOf(local) : std::nullopt;
+  if (!Outcome(dos_time.has_value())) return std::nullopt;
+  return FileStamp{*dos_time, data.nFileSizeLow};
+}
+
+bool Win32FileSystem::DeleteAtRestart(const std::string& path) {
+  return Outcome(MoveFileExW(ApiPath(path).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT));
 }
 
 std::uint32_t Win32FileSystem::LastError() { return last_error_; }

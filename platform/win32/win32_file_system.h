@@ -20,6 +20,9 @@ class Win32FileSystem : public FileSystem {
   std::optional<FileStamp> ReadStamp(const std::string& path) override;
   std::optional<std::string> ReadFile(const std::string& path) override;
   bool WriteFile(const std::string& path, const std::string& bytes) override;
+  bool AppendFile(const std::string& path, const std::string& bytes) override;
+  std::optional<FileStamp> StampOf(const std::string& path) override;
+  bool DeleteAtRestart(const std::string& path) override;
   std::uint32_t LastError() override;
 
  private:

@@ -11,7 +11,12 @@ namespace platform {
 namespace {
 
 HKEY RootHandle(RegistryRoot root) {
-  return root == RegistryRoot::ClassesRoot ? HKEY_CLASSES_ROOT : HKEY_CURRENT_USER;
+  switch (root) {
+    case RegistryRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
+    case RegistryRoot::CurrentUser: return HKEY_CURRENT_USER;
+    case RegistryRoot::LocalMachine: break;
+  }
+  return HKEY_LOCAL_MACHINE;
 }
 
 // The registry refuses a leading backslash; trailing and doubled ones it takes.
@@ -138,6 +143,22 @@ bool Win32Registry::WriteDword(RegistryRoot root, const std::string& key, const 
                                std::uint32_t number) {
   const DWORD data = number;
   return SetValue(root, key, name, REG_DWORD, &data, sizeof data);
+}
+
+bool Win32Registry::WriteValue(RegistryRoot root, const std::string& key, const std::string& name,
+                               const RegistryValue& value) {
+  switch (value.type) {
+    case RegistryValueType::String: return WriteString(root, key, name, value.text);
+    case RegistryValueType::Dword: return WriteDword(root, key, name, value.number);
+    case RegistryValueType::ExpandString: {
+      const auto wide = Widen(value.text);
+      const auto size = static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t));
+      return SetValue(root, key, name, REG_EXPAND_SZ, wide.c_str(), size);
+    }
+    case RegistryValueType::Binary:
+    case RegistryValueType::Other: break;
+  }
+  return SetValue(root, key, name, REG_BINARY, value.bytes.data(), static_cast<DWORD>(value.bytes.size()));
 }
 
 bool Win32Registry::DeleteValue(RegistryRoot root, const std::string& key,

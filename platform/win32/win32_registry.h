@@ -18,6 +18,8 @@ class Win32Registry : public Registry {
                    const std::string& text) override;
   bool WriteDword(RegistryRoot root, const std::string& key, const std::string& name,
                   std::uint32_t number) override;
+  bool WriteValue(RegistryRoot root, const std::string& key, const std::string& name,
+                  const RegistryValue& value) override;
   bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
   bool DeleteKey(RegistryRoot root, const std::string& key) override;
 };
