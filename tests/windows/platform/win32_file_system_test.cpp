@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/win32/wide_text.h"
+#include "tests/windows/platform/local_write_time.h"
 #include "tests/windows/platform/temporary_folder.h"
 
 namespace platform {
@@ -37,21 +38,6 @@ class HeldFile {
   HANDLE handle_;
 };
 
-// Sets the file's last-write time to a local time, as a medium's file would have.
-void SetLocalWriteTime(const std::string& path, WORD year, WORD month, WORD day, WORD hour,
-                       WORD minute, WORD second) {
-  SYSTEMTIME local{year, month, 0, day, hour, minute, second, 0};
-  FILETIME local_time{};
-  FILETIME utc{};
-  SystemTimeToFileTime(&local, &local_time);
-  LocalFileTimeToFileTime(&local_time, &utc);
-  const HANDLE file = CreateFileW(Widen(path).c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  SetFileTime(file, nullptr, nullptr, &utc);
-  CloseHandle(file);
-}
-
 std::vector<std::string> Names(const std::vector<DirectoryEntry>& entries) {
   std::vector<std::string> names;
   for (const auto& entry : entries) names.push_back(entry.name + (entry.is_folder ? "\\" : ""));
@@ -68,7 +54,7 @@ class Win32FileSystemTest : public ::testing::Test {
 TEST_F(Win32FileSystemTest, CopyKeepsTheSourceTimeAndAttributes) {
   const auto source = folder / "Geolume.exe";
   ASSERT_TRUE(files.WriteFile(source, "program bytes"));
-  SetLocalWriteTime(source, 2003, 5, 17, 9, 30, 42);
+  ASSERT_TRUE(SetLocalWriteTime(source, {2003, 5, 0, 17, 9, 30, 42, 0}));
   ASSERT_TRUE(files.CreateFolders(folder / "geolume\\programa\\especial"));
   const auto target = folder / "GEOLUME\\programa\\especial\\geolume.exe";
   ASSERT_TRUE(files.WriteFile(target, "older"));
@@ -97,8 +83,8 @@ TEST_F(Win32FileSystemTest, TimesOutsideTheDosRangeStampAsItsNearerEnd) {
   const auto late = folder / "far future.txt";
   ASSERT_TRUE(files.WriteFile(early, "e"));
   ASSERT_TRUE(files.WriteFile(late, "l"));
-  SetLocalWriteTime(early, 1970, 1, 1, 0, 0, 0);
-  SetLocalWriteTime(late, 2110, 6, 1, 12, 0, 0);
+  ASSERT_TRUE(SetLocalWriteTime(early, {1970, 1, 0, 1, 0, 0, 0, 0}));
+  ASSERT_TRUE(SetLocalWriteTime(late, {2110, 6, 0, 1, 12, 0, 0, 0}));
   EXPECT_EQ(files.ReadStamp(early)->dos_date_time, 0x00210000u);  // 1980-01-01 00:00:00
   EXPECT_EQ(files.ReadStamp(late)->dos_date_time, 0xFF9FBF7Du);   // 2107-12-31 23:59:58
   ASSERT_TRUE(files.CopyFile(early, folder / "copy.txt"));
