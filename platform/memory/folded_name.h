@@ -8,8 +8,10 @@
 
 namespace platform {
 
-// Upper-cases ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic and full-width
-// Latin letters. Bytes that are not valid UTF-8 stay distinct from every letter.
+// Upper-cases every letter of the Basic Multilingual Plane whose upper-case
+// form lower-cases back to it (so final sigma and dotless i stay apart from
+// sigma and I, as on Windows). Bytes that are not valid UTF-8 stay distinct
+// from every letter.
 std::u32string FoldedName(std::string_view utf8);
 
 }  // namespace platform
