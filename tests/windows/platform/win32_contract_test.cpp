@@ -19,6 +19,7 @@
 #include "tests/contract/registry_contract.h"
 #include "tests/contract/shell_contract.h"
 #include "tests/windows/platform/local_write_time.h"
+#include "tests/windows/platform/raw_registry_value.h"
 #include "tests/windows/platform/temporary_folder.h"
 
 namespace platform::contract {
@@ -78,15 +79,7 @@ class Win32RegistryEnvironment {
  private:
   static void SetRaw(const std::string& key, const std::string& name, DWORD type,
                      const void* data, DWORD size) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, Widen(key).c_str(), 0, KEY_SET_VALUE, &handle) !=
-        ERROR_SUCCESS) {
-      throw std::runtime_error("cannot open " + key);
-    }
-    const auto result = RegSetValueExW(handle, Widen(name).c_str(), 0, type,
-                                       static_cast<const BYTE*>(data), size);
-    RegCloseKey(handle);
-    if (result != ERROR_SUCCESS) throw std::runtime_error("cannot set " + name);
+    if (!SetRawValue(key, name, type, data, size)) throw std::runtime_error("cannot set " + name);
   }
 
   Win32Registry registry_;

@@ -7,9 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "platform/win32/wide_text.h"
 #include "tests/windows/platform/local_write_time.h"
 #include "tests/windows/platform/temporary_folder.h"
 
@@ -19,30 +16,6 @@ namespace {
 // Wine reports every file with the archive bit; Windows keeps it as set.
 std::uint32_t WithoutArchive(std::optional<std::uint32_t> attributes) {
   return attributes.value_or(0xFFFFFFFF) & ~kAttributeArchive;
-}
-
-// A file opened by the test itself, as another program would hold it.
-class HeldFile {
- public:
-  HeldFile(const std::string& path, DWORD sharing)
-      : handle_(CreateFileW(Widen(path).c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-  ~HeldFile() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  HeldFile(const HeldFile&) = delete;
-  HeldFile& operator=(const HeldFile&) = delete;
-  bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-};
-
-std::vector<std::string> Names(const std::vector<DirectoryEntry>& entries) {
-  std::vector<std::string> names;
-  for (const auto& entry : entries) names.push_back(entry.name + (entry.is_folder ? "\\" : ""));
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 class Win32FileSystemTest : public ::testing::Test {
@@ -89,83 +62,6 @@ TEST_F(Win32FileSystemTest, TimesOutsideTheDosRangeStampAsItsNearerEnd) {
   EXPECT_EQ(files.ReadStamp(late)->dos_date_time, 0xFF9FBF7Du);   // 2107-12-31 23:59:58
   ASSERT_TRUE(files.CopyFile(early, folder / "copy.txt"));
   EXPECT_EQ(files.ReadStamp(folder / "copy.txt")->dos_date_time, 0x00210000u);
-}
-
-TEST_F(Win32FileSystemTest, FilesHeldOpenRefuseTheExclusiveOpen) {
-  const auto path = folder / "in use.dll";
-  ASSERT_TRUE(files.WriteFile(path, "dll"));
-  {
-    HeldFile held(path, 0);
-    ASSERT_TRUE(held.held());
-    EXPECT_FALSE(files.ReadStamp(path));
-    EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-    EXPECT_FALSE(files.ReadFile(path));
-    EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-    EXPECT_FALSE(files.CopyFile(path, folder / "copy.dll"));
-    EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-    EXPECT_FALSE(files.DeleteFile(path));
-    EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-  }
-  {
-    // Letting others read does not let in an open that shares with nobody.
-    HeldFile held(path, FILE_SHARE_READ);
-    ASSERT_TRUE(held.held());
-    EXPECT_FALSE(files.ReadStamp(path));
-    EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-    EXPECT_EQ(files.ReadFile(path), "dll");
-    EXPECT_TRUE(files.CopyFile(path, folder / "copy.dll"));
-    EXPECT_FALSE(files.WriteFile(path, "x"));
-    EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-    EXPECT_FALSE(files.RenameFile(path, folder / "moved.dll"));
-    EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-    EXPECT_TRUE(files.SetAttributes(path, kAttributeNormal));
-  }
-  EXPECT_TRUE(files.ReadStamp(path));
-  EXPECT_EQ(files.LastError(), 0u);
-}
-
-TEST_F(Win32FileSystemTest, AttributesDeletionAndRenamingFollowWindows) {
-  const auto path = folder / "descritivo.cfg";
-  ASSERT_TRUE(files.WriteFile(path, "cfg"));
-  EXPECT_EQ(files.GetAttributes(path), kAttributeArchive);
-  ASSERT_TRUE(files.SetAttributes(path, kAttributeReadOnly | kAttributeHidden));
-  EXPECT_EQ(WithoutArchive(files.GetAttributes(path)), kAttributeReadOnly | kAttributeHidden);
-  EXPECT_FALSE(files.DeleteFile(path));
-  EXPECT_EQ(files.LastError(), kErrorAccessDenied);
-  ASSERT_TRUE(files.SetAttributes(path, kAttributeNormal));
-  EXPECT_EQ(WithoutArchive(files.GetAttributes(path)) & ~kAttributeNormal, 0u);
-
-  ASSERT_TRUE(files.WriteFile(folder / "acad-Renomeado-pelo-Geolume-1.lsp", "old"));
-  ASSERT_TRUE(files.WriteFile(folder / "acad.lsp", "new"));
-  EXPECT_FALSE(files.RenameFile(folder / "acad.lsp", folder / "ACAD-renomeado-PELO-geolume-1.LSP"));
-  EXPECT_EQ(files.LastError(), kErrorAlreadyExists);
-  EXPECT_TRUE(files.RenameFile(folder / "acad.lsp", folder / "acad-Renomeado-pelo-Geolume-2.lsp"));
-  EXPECT_FALSE(files.FileExists(folder / "acad.lsp"));
-  EXPECT_EQ(files.ReadFile(folder / "acad-renomeado-pelo-geolume-2.lsp"), "new");
-  EXPECT_TRUE(files.DeleteFile(path));
-  EXPECT_FALSE(files.DeleteFile(path));
-  EXPECT_EQ(files.LastError(), kErrorFileNotFound);
-  EXPECT_FALSE(files.GetAttributes(folder / "none\\x.cfg"));
-  EXPECT_EQ(files.LastError(), kErrorPathNotFound);
-}
-
-TEST_F(Win32FileSystemTest, FoldersListCreateAndRemove) {
-  ASSERT_TRUE(files.CreateFolders(folder / "Sistema Topográfico Geolume\\sub\\"));
-  ASSERT_TRUE(files.WriteFile(folder / "Sistema Topográfico Geolume\\Geolume.lnk", "x"));
-  EXPECT_TRUE(files.FolderExists(folder / "sistema topográfico geolume"));
-  EXPECT_TRUE(files.FileExists(folder / "Sistema Topográfico Geolume\\\\Geolume.lnk"));
-  const auto entries = files.ListFolder(folder / "Sistema Topográfico Geolume\\");
-  ASSERT_TRUE(entries);
-  EXPECT_EQ(Names(*entries), (std::vector<std::string>{"..\\", ".\\", "Geolume.lnk", "sub\\"}));
-  EXPECT_FALSE(files.ListFolder(folder / "none"));
-  EXPECT_EQ(files.LastError(), kErrorPathNotFound);
-
-  EXPECT_FALSE(files.RemoveFolder(folder / "Sistema Topográfico Geolume"));
-  EXPECT_EQ(files.LastError(), kErrorDirNotEmpty);
-  EXPECT_TRUE(files.RemoveFolder(folder / "Sistema Topográfico Geolume\\sub"));
-  EXPECT_FALSE(files.FolderExists(folder / "Sistema Topográfico Geolume\\sub"));
-  ASSERT_TRUE(files.WriteFile(folder / "file", ""));
-  EXPECT_FALSE(files.CreateFolders(folder / "file\\sub"));
 }
 
 TEST_F(Win32FileSystemTest, LongPathsWork) {
