@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes upper_case_table.h: the upper-case forms by which Windows compares
-names without regard to case. Windows (and Wine, which copies its tables)
-upper-cases a letter of the Basic Multilingual Plane only when the mapping
-goes both ways: final sigma, dotless i, long s, the micro sign and the
+names without regard to case. Windows (as Wine, whose tables follow it,
+shows) upper-cases a letter of the Basic Multilingual Plane only when the
+mapping goes both ways: final sigma, dotless i, long s, the micro sign and the
 title-case digraphs keep their own forms. Run it again when Python's Unicode
 version moves on: python3 upper_case_table.py > upper_case_table.h"""
 import unicodedata
