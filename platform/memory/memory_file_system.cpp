@@ -9,6 +9,7 @@
 namespace platform {
 namespace {
 
+constexpr std::uint32_t kErrorInvalidParameter = 87;
 constexpr std::uint32_t kErrorInvalidName = 123;
 constexpr std::uint32_t kErrorDirectory = 267;
 // The attribute bits a file keeps; the folder bit comes from what it is.
@@ -19,6 +20,7 @@ constexpr std::uint32_t kSettableAttributes = kAttributeReadOnly | kAttributeHid
 struct ParsedPath {
   std::uint32_t error = 0;
   std::vector<std::string> parts;  // the drive ("c:") first
+  bool ends_in_separator = false;  // then it names a folder, never a file
 };
 
 bool IsDrive(const std::string& part) {
@@ -51,8 +53,20 @@ std::vector<std::string> SplitPath(std::string path) {
   return pieces;
 }
 
-// Absolute drive paths only; empty parts (doubled backslashes), "." and ".."
-// are resolved as Windows resolves them.
+// Windows drops one dot ending a folder's name in a path, and every dot and
+// space ending the last name.
+std::string Trimmed(std::string piece, bool last) {
+  if (piece == "." || piece == "..") return piece;
+  if (!last) {
+    if (!piece.empty() && piece.back() == '.') piece.pop_back();
+    return piece;
+  }
+  while (!piece.empty() && (piece.back() == '.' || piece.back() == ' ')) piece.pop_back();
+  return piece;
+}
+
+// Absolute drive paths only; empty parts (doubled backslashes), "." and "..",
+// and dots and spaces ending names are resolved as Windows resolves them.
 ParsedPath ParsePath(const std::string& path) {
   ParsedPath parsed;
   const auto pieces = SplitPath(path);
@@ -61,8 +75,9 @@ ParsedPath ParsePath(const std::string& path) {
     return parsed;
   }
   parsed.parts.push_back(pieces.front());
+  parsed.ends_in_separator = pieces.size() > 1 && pieces.back().empty();
   for (size_t i = 1; i < pieces.size(); ++i) {
-    const auto& piece = pieces[i];
+    const auto piece = Trimmed(pieces[i], i + 1 == pieces.size());
     if (piece.empty() || piece == ".") continue;
     if (piece == "..") {
       if (parsed.parts.size() > 1) parsed.parts.pop_back();
@@ -185,8 +200,12 @@ struct MemoryFileSystem::Node {
 struct MemoryFileSystem::Location {
   std::uint32_t error = 0;
   std::vector<std::string> parts;
+  bool names_folder = false;  // the path ends in a separator
   Node* parent = nullptr;
   Node* node = nullptr;
+
+  // A file's name followed by a separator: Windows finds no such file.
+  bool FileNamedAsFolder() const { return names_folder && node != nullptr && !node->is_folder; }
 };
 
 MemoryFileSystem::MemoryFileSystem() : top_(std::make_unique<Node>()) {
@@ -201,6 +220,7 @@ MemoryFileSystem::Location MemoryFileSystem::Locate(const std::string& path) con
   auto parsed = ParsePath(path);
   location.error = parsed.error;
   location.parts = std::move(parsed.parts);
+  location.names_folder = parsed.ends_in_separator;
   if (location.error != 0) return location;
   Node* folder = top_.get();
   for (size_t i = 0; i + 1 < location.parts.size(); ++i) {
@@ -230,6 +250,7 @@ bool MemoryFileSystem::FileExists(const std::string& path) {
   const auto where = Locate(path);
   if (where.error != 0) return Fail(where.error);
   if (where.node == nullptr) return Fail(kErrorFileNotFound);
+  if (where.FileNamedAsFolder()) return Fail(kErrorPathNotFound);
   return where.node->is_folder ? Fail(kErrorFileNotFound) : Succeed();
 }
 
@@ -237,14 +258,20 @@ bool MemoryFileSystem::FolderExists(const std::string& path) {
   const auto where = Locate(path);
   if (where.error != 0) return Fail(where.error);
   if (where.node == nullptr) return Fail(kErrorFileNotFound);
+  if (where.FileNamedAsFolder()) return Fail(kErrorPathNotFound);
   return where.node->is_folder ? Succeed() : Fail(kErrorFileNotFound);
 }
 
 std::optional<std::vector<DirectoryEntry>> MemoryFileSystem::ListFolder(
     const std::string& folder) {
   const auto where = Locate(folder);
-  if (where.error != 0 || where.node == nullptr || !where.node->is_folder) {
+  if (where.error != 0 || where.node == nullptr) {
     Fail(kErrorPathNotFound);
+    return std::nullopt;
+  }
+  // Listing a file looks for the name with a separator after it.
+  if (!where.node->is_folder) {
+    Fail(kErrorInvalidName);
     return std::nullopt;
   }
   if (where.node->listing_denied) {
@@ -282,6 +309,7 @@ bool MemoryFileSystem::RemoveFolder(const std::string& path) {
   if (where.error != 0) return Fail(where.error);
   Node* node = where.node;
   if (node == nullptr) return Fail(kErrorFileNotFound);
+  if (where.FileNamedAsFolder()) return Fail(kErrorInvalidName);
   if (!node->is_folder) return Fail(kErrorDirectory);
   if (node->IsDrive() || node->IsLocked()) return Fail(kErrorAccessDenied);
   if ((node->attributes & kAttributeReadOnly) != 0) return Fail(kErrorAccessDenied);
@@ -295,6 +323,7 @@ bool MemoryFileSystem::CopyFile(const std::string& source, const std::string& ta
   if (from.error != 0) return Fail(from.error);
   const Node* original = from.node;
   if (original == nullptr) return Fail(kErrorFileNotFound);
+  if (from.FileNamedAsFolder()) return Fail(kErrorInvalidName);
   if (original->is_folder) return Fail(kErrorAccessDenied);
   if (original->held == FileSharing::None) return Fail(kErrorSharingViolation);
   const auto to = Locate(target);
@@ -306,8 +335,9 @@ bool MemoryFileSystem::CopyFile(const std::string& source, const std::string& ta
     return Fail(error);
   }
   Node* copy = to.node;
-  if (copy == original) return Fail(kErrorSharingViolation);
   if (copy != nullptr && copy->is_folder) return Fail(kErrorAccessDenied);
+  if (to.names_folder) return Fail(kErrorInvalidName);
+  if (copy == original) return Fail(kErrorSharingViolation);
   if (copy != nullptr && copy->IsLocked()) return Fail(kErrorAccessDenied);
   if (copy != nullptr && (copy->attributes & (kAttributeReadOnly | kAttributeHidden)) != 0) {
     return Fail(kErrorAccessDenied);
@@ -326,6 +356,7 @@ bool MemoryFileSystem::DeleteFile(const std::string& path) {
   if (where.error != 0) return Fail(where.error);
   Node* node = where.node;
   if (node == nullptr) return Fail(kErrorFileNotFound);
+  if (where.FileNamedAsFolder()) return Fail(kErrorInvalidName);
   if (node->is_folder || node->IsLocked()) return Fail(kErrorAccessDenied);
   if ((node->attributes & kAttributeReadOnly) != 0) return Fail(kErrorAccessDenied);
   if (node->held) return Fail(kErrorSharingViolation);
@@ -338,15 +369,16 @@ bool MemoryFileSystem::RenameFile(const std::string& from, const std::string& to
   if (old_place.error != 0) return Fail(old_place.error);
   Node* node = old_place.node;
   if (node == nullptr) return Fail(kErrorFileNotFound);
+  if (old_place.FileNamedAsFolder()) return Fail(kErrorInvalidName);
   if (node->IsDrive() || node->IsLocked()) return Fail(kErrorAccessDenied);
   if (!node->is_folder && node->held) return Fail(kErrorSharingViolation);
   if (node->is_folder && node->HoldsOpenFiles()) return Fail(kErrorAccessDenied);
   const auto new_place = Locate(to);
   if (new_place.error != 0) return Fail(new_place.error);
   if (new_place.node != nullptr && new_place.node != node) return Fail(kErrorAlreadyExists);
-  if (new_place.parent->IsLocked() || new_place.parent->IsWithin(*node)) {
-    return Fail(kErrorAccessDenied);
-  }
+  if (!node->is_folder && new_place.names_folder) return Fail(kErrorDirectory);
+  if (new_place.parent->IsWithin(*node)) return Fail(kErrorInvalidParameter);
+  if (new_place.parent->IsLocked()) return Fail(kErrorAccessDenied);
   auto moved = node->Detach();
   moved->name = new_place.parts.back();
   new_place.parent->Adopt(std::move(moved));
@@ -363,6 +395,10 @@ std::optional<std::uint32_t> MemoryFileSystem::GetAttributes(const std::string& 
     Fail(kErrorFileNotFound);
     return std::nullopt;
   }
+  if (where.FileNamedAsFolder()) {
+    Fail(kErrorPathNotFound);
+    return std::nullopt;
+  }
   Succeed();
   return where.node->ReportedAttributes();
 }
@@ -371,6 +407,7 @@ bool MemoryFileSystem::SetAttributes(const std::string& path, std::uint32_t attr
   const auto where = Locate(path);
   if (where.error != 0) return Fail(where.error);
   if (where.node == nullptr) return Fail(kErrorFileNotFound);
+  if (where.FileNamedAsFolder()) return Fail(kErrorInvalidName);
   if (where.node->IsLocked()) return Fail(kErrorAccessDenied);
   where.node->attributes = attributes & kSettableAttributes;
   return Succeed();
@@ -380,6 +417,7 @@ std::optional<FileStamp> MemoryFileSystem::ReadStamp(const std::string& path) {
   const auto where = Locate(path);
   std::uint32_t error = where.error;
   if (error == 0 && where.node == nullptr) error = kErrorFileNotFound;
+  if (error == 0 && where.FileNamedAsFolder()) error = kErrorInvalidName;
   if (error == 0 && where.node->is_folder) error = kErrorAccessDenied;
   // Sharing with nobody fails against any other open, whatever it shares.
   if (error == 0 && where.node->held) error = kErrorSharingViolation;
@@ -396,6 +434,7 @@ std::optional<std::string> MemoryFileSystem::ReadFile(const std::string& path) {
   const auto where = Locate(path);
   std::uint32_t error = where.error;
   if (error == 0 && where.node == nullptr) error = kErrorFileNotFound;
+  if (error == 0 && where.FileNamedAsFolder()) error = kErrorInvalidName;
   if (error == 0 && where.node->is_folder) error = kErrorAccessDenied;
   if (error == 0 && where.node->held == FileSharing::None) error = kErrorSharingViolation;
   if (error != 0) {
@@ -410,8 +449,10 @@ bool MemoryFileSystem::WriteFile(const std::string& path, const std::string& byt
   const auto where = Locate(path);
   if (where.error != 0) return Fail(where.error);
   Node* node = where.node;
+  if (node != nullptr && node->is_folder) return Fail(kErrorAccessDenied);
+  if (where.names_folder) return Fail(kErrorInvalidName);
   if (node == nullptr && where.parent->IsLocked()) return Fail(kErrorAccessDenied);
-  if (node != nullptr && (node->is_folder || node->IsLocked())) return Fail(kErrorAccessDenied);
+  if (node != nullptr && node->IsLocked()) return Fail(kErrorAccessDenied);
   // Replacing a file opened as normal is refused for read-only, hidden and system files.
   const auto refused = kAttributeReadOnly | kAttributeHidden | kAttributeSystem;
   if (node != nullptr && (node->attributes & refused) != 0) return Fail(kErrorAccessDenied);

@@ -2,19 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace platform {
 namespace {
 
 const std::uint32_t kOld = MakeDosDateTime(2003, 5, 17, 9, 30, 42);
-
-std::vector<std::string> Names(const std::vector<DirectoryEntry>& entries) {
-  std::vector<std::string> names;
-  for (const auto& entry : entries) names.push_back(entry.name + (entry.is_folder ? "\\" : ""));
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 TEST(MemoryFileSystem, DosDateTimesPackDateHighAndOrderByTime) {
   EXPECT_EQ(MakeDosDateTime(2024, 1, 15, 12, 0, 0), MemoryFileSystem::kDefaultClock);
@@ -51,46 +42,6 @@ TEST(MemoryFileSystem, DeniedListingStillLetsFilesBeReachedByName) {
   EXPECT_EQ(files.LastError(), 5u);
   EXPECT_EQ(files.ReadFile("d:\\demos\\Port\\a.cad"), "a");
   EXPECT_TRUE(files.ListFolder("d:\\demos").has_value());
-}
-
-TEST(MemoryFileSystem, NamesInOtherScriptsIgnoreCaseAsWindowsDoes) {
-  MemoryFileSystem files;
-  files.AddFile("c:\\Τοπογραφία\\σημεία ς.txt", "el");
-  files.AddFile("c:\\Съёмка.cad", "ru");
-  files.AddFile("c:\\測量ａｂ.niv", "ja");
-  EXPECT_TRUE(files.FileExists("C:\\ΤΟΠΟΓΡΑΦΊΑ\\ΣΗΜΕΊΑ Σ.TXT"));
-  EXPECT_TRUE(files.FileExists("C:\\СЪЁМКА.CAD"));
-  EXPECT_TRUE(files.FileExists("C:\\測量ＡＢ.NIV"));
-  // Letters of the same shape in other scripts are other letters.
-  EXPECT_FALSE(files.FileExists("c:\\Τοπογραφια\\σημεία ς.txt"));
-  EXPECT_FALSE(files.FileExists("c:\\Cъёмка.cad"));  // a Latin C
-}
-
-TEST(MemoryFileSystem, MissingFilesAndMissingFoldersGiveDifferentErrors) {
-  MemoryFileSystem files;
-  files.AddFolder("c:\\geolume");
-  EXPECT_FALSE(files.GetAttributes("c:\\geolume\\none.txt"));
-  EXPECT_EQ(files.LastError(), kErrorFileNotFound);
-  EXPECT_FALSE(files.ReadStamp("c:\\nowhere\\none.txt"));
-  EXPECT_EQ(files.LastError(), kErrorPathNotFound);
-  EXPECT_TRUE(files.GetAttributes("c:\\geolume"));
-  EXPECT_EQ(files.LastError(), 0u);
-}
-
-TEST(MemoryFileSystem, ListingGivesDotEntriesFoldersAndFiles) {
-  MemoryFileSystem files;
-  files.AddFile("c:\\medium\\Port\\b.txt", "");
-  files.AddFile("c:\\medium\\Port\\A.txt", "", kOld, kAttributeHidden | kAttributeSystem);
-  files.AddFolder("c:\\medium\\Port\\relatorios");
-  const auto entries = files.ListFolder("c:\\MEDIUM\\port\\");
-  ASSERT_TRUE(entries);
-  EXPECT_EQ(Names(*entries),
-            (std::vector<std::string>{"..\\", ".\\", "A.txt", "b.txt", "relatorios\\"}));
-  EXPECT_EQ(Names(*files.ListFolder("c:\\medium\\port\\relatorios")),
-            (std::vector<std::string>{"..\\", ".\\"}));
-  EXPECT_FALSE(files.ListFolder("c:\\medium\\none"));
-  EXPECT_EQ(files.LastError(), kErrorPathNotFound);
-  EXPECT_FALSE(files.ListFolder("c:\\medium\\Port\\b.txt"));
 }
 
 TEST(MemoryFileSystem, CreateFoldersMakesParentsAndRemoveFolderNeedsAnEmptyFolder) {
@@ -159,48 +110,6 @@ TEST(MemoryFileSystem, CopyFailuresLeaveTheTargetAlone) {
   EXPECT_EQ(files.Inspect("c:\\geolume\\a.txt")->content, "new");
 }
 
-TEST(MemoryFileSystem, FilesHeldOpenWithoutSharingRefuseEverythingButAttributes) {
-  MemoryFileSystem files;
-  files.AddFile("c:\\geolume\\held.dll", "held");
-  files.AddFile("c:\\medium\\held.dll", "new");
-  files.HoldOpen("c:\\geolume\\held.dll", FileSharing::None);
-
-  EXPECT_FALSE(files.ReadStamp("c:\\geolume\\held.dll"));
-  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-  EXPECT_FALSE(files.ReadFile("c:\\geolume\\held.dll"));
-  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-  EXPECT_FALSE(files.CopyFile("c:\\medium\\held.dll", "c:\\geolume\\held.dll"));
-  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-  EXPECT_FALSE(files.CopyFile("c:\\geolume\\held.dll", "c:\\medium\\other.dll"));
-  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-  EXPECT_FALSE(files.DeleteFile("c:\\geolume\\held.dll"));
-  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-  EXPECT_FALSE(files.RenameFile("c:\\geolume\\held.dll", "c:\\geolume\\moved.dll"));
-  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-  EXPECT_TRUE(files.SetAttributes("c:\\geolume\\held.dll", kAttributeNormal));
-  EXPECT_EQ(files.Inspect("c:\\geolume\\held.dll")->content, "held");
-
-  files.Release("c:\\geolume\\held.dll");
-  EXPECT_TRUE(files.ReadStamp("c:\\geolume\\held.dll"));
-  EXPECT_TRUE(files.CopyFile("c:\\medium\\held.dll", "c:\\geolume\\held.dll"));
-}
-
-TEST(MemoryFileSystem, FilesHeldWithReadSharingCanBeReadButNotChanged) {
-  MemoryFileSystem files;
-  files.AddFile("c:\\geolume\\shared.txt", "shared");
-  files.HoldOpen("c:\\geolume\\shared.txt", FileSharing::Read);
-  EXPECT_EQ(files.ReadFile("c:\\geolume\\shared.txt"), "shared");
-  EXPECT_TRUE(files.CopyFile("c:\\geolume\\shared.txt", "c:\\geolume\\copy.txt"));
-  // An open that shares with nobody still meets the other program's open.
-  EXPECT_FALSE(files.ReadStamp("c:\\geolume\\shared.txt"));
-  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-  EXPECT_FALSE(files.WriteFile("c:\\geolume\\shared.txt", "x"));
-  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-  EXPECT_FALSE(files.CopyFile("c:\\geolume\\copy.txt", "c:\\geolume\\shared.txt"));
-  EXPECT_FALSE(files.DeleteFile("c:\\geolume\\shared.txt"));
-  EXPECT_EQ(files.LastError(), kErrorSharingViolation);
-}
-
 TEST(MemoryFileSystem, ReadOnlyFoldersRefuseChangesInsideButStillRead) {
   MemoryFileSystem files;
   files.AddFile("d:\\suporte\\acad.lsp", "foreign");
@@ -225,30 +134,6 @@ TEST(MemoryFileSystem, ReadOnlyFoldersRefuseChangesInsideButStillRead) {
   EXPECT_TRUE(files.CopyFile("d:\\suporte\\acad.lsp", "d:\\elsewhere.lsp"));
   files.SetFolderReadOnly("d:\\suporte", false);
   EXPECT_TRUE(files.RenameFile("d:\\suporte\\acad.lsp", "d:\\suporte\\acad-1.lsp"));
-}
-
-TEST(MemoryFileSystem, DeleteAndRenameFollowWindowsRules) {
-  MemoryFileSystem files;
-  files.AddFile("c:\\geolume\\locked.cfg", "", kOld, kAttributeReadOnly);
-  files.AddFile("c:\\geolume\\acad.lsp", "a");
-  files.AddFile("c:\\geolume\\acad-Renomeado-pelo-Geolume-1.lsp", "b");
-
-  EXPECT_FALSE(files.DeleteFile("c:\\geolume\\locked.cfg"));
-  EXPECT_EQ(files.LastError(), kErrorAccessDenied);
-  EXPECT_FALSE(files.DeleteFile("c:\\geolume\\none.cfg"));
-  EXPECT_EQ(files.LastError(), kErrorFileNotFound);
-
-  EXPECT_FALSE(files.RenameFile("c:\\geolume\\acad.lsp",
-                                "C:\\GEOLUME\\ACAD-RENOMEADO-PELO-GEOLUME-1.LSP"));
-  EXPECT_EQ(files.LastError(), kErrorAlreadyExists);
-  EXPECT_TRUE(files.RenameFile("c:\\geolume\\acad.lsp", "c:\\geolume\\ACAD.LSP"));
-  EXPECT_EQ(files.Inspect("c:\\geolume\\acad.lsp")->path, "c:\\geolume\\ACAD.LSP");
-  EXPECT_TRUE(files.RenameFile("c:\\geolume\\locked.cfg", "c:\\geolume\\moved.cfg"));
-  EXPECT_TRUE(files.FileExists("c:\\geolume\\moved.cfg"));
-
-  EXPECT_TRUE(files.RenameFile("c:\\geolume", "c:\\renamed"));
-  EXPECT_EQ(files.ReadFile("c:\\renamed\\acad.lsp"), "a");
-  EXPECT_FALSE(files.RenameFile("c:\\renamed", "c:\\renamed\\inside"));
 }
 
 TEST(MemoryFileSystem, AttributesAndWritesBehaveAsOnWindows) {
