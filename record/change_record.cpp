@@ -21,16 +21,16 @@ constexpr KindName kKindNames[] = {
     {EntryKind::Shared, "shared"},
 };
 
-// Tabs, line ends and backslashes are written as escapes, so that any path,
-// name or value stays on its one line.
+// Tabs, line ends and "%" are written as %XX, so that any path, name or
+// value stays on its one line and paths still read as they are.
 std::string Escaped(const std::string& text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
+      case '%': out += "%25"; break;
+      case '\t': out += "%09"; break;
+      case '\n': out += "%0A"; break;
+      case '\r': out += "%0D"; break;
       default: out += c;
     }
   }
@@ -40,18 +40,17 @@ std::string Escaped(const std::string& text) {
 std::optional<std::string> Unescaped(const std::string& text) {
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\\') {
+    if (text[i] != '%') {
       out += text[i];
       continue;
     }
-    if (++i == text.size()) return std::nullopt;
-    switch (text[i]) {
-      case '\\': out += '\\'; break;
-      case 't': out += '\t'; break;
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      default: return std::nullopt;
-    }
+    const std::string code = text.substr(i + 1, 2);
+    if (code == "25") out += '%';
+    else if (code == "09") out += '\t';
+    else if (code == "0A") out += '\n';
+    else if (code == "0D") out += '\r';
+    else return std::nullopt;
+    i += 2;
   }
   return out;
 }

@@ -52,6 +52,13 @@ Entry PathEntry(EntryKind kind, const std::string& path) {
   return entry;
 }
 
+Entry Started(const std::string& command_line) {
+  Entry entry;
+  entry.kind = EntryKind::Started;
+  entry.text = command_line;
+  return entry;
+}
+
 }  // namespace
 
 bool RecordingRegistry::KeyExists(platform::RegistryRoot root, const std::string& key) {
@@ -181,13 +188,14 @@ bool RecordingShell::SaveLink(const platform::ShellLink& link, const std::string
 
 bool RecordingProcesses::StartHidden(const std::string& command_line) {
   const bool started = inner_.StartHidden(command_line);
-  if (started) {
-    Entry entry;
-    entry.kind = EntryKind::Started;
-    entry.text = command_line;
-    record_.Add(entry);
-  }
+  if (started) record_.Add(Started(command_line));
   return started;
+}
+
+bool RecordingProcesses::RunHiddenAndWait(const std::string& command_line, std::uint32_t timeout_ms) {
+  const bool ran = inner_.RunHiddenAndWait(command_line, timeout_ms);
+  if (ran) record_.Add(Started(command_line));
+  return ran;
 }
 
 }  // namespace record

@@ -15,6 +15,9 @@ class RecordingRegistry : public platform::Registry {
   bool KeyExists(platform::RegistryRoot root, const std::string& key) override;
   bool CreateKey(platform::RegistryRoot root, const std::string& key) override;
   std::optional<std::vector<std::string>> SubKeys(platform::RegistryRoot root, const std::string& key) override;
+  std::optional<std::vector<std::string>> ValueNames(platform::RegistryRoot root, const std::string& key) override {
+    return inner_.ValueNames(root, key);
+  }
   std::optional<platform::RegistryValue> ReadValue(platform::RegistryRoot root, const std::string& key,
                                                    const std::string& name) override;
   bool WriteString(platform::RegistryRoot root, const std::string& key, const std::string& name,
@@ -87,6 +90,7 @@ class RecordingProcesses : public platform::Processes {
   RecordingProcesses(platform::Processes& inner, ChangeRecord& record) : inner_(inner), record_(record) {}
 
   bool StartHidden(const std::string& command_line) override;
+  bool RunHiddenAndWait(const std::string& command_line, std::uint32_t timeout_ms) override;
   std::optional<std::vector<std::string>> RunningExecutables() override { return inner_.RunningExecutables(); }
 
  private:

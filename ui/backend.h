@@ -32,6 +32,8 @@ class Backend {
   virtual void EndModal(Form& form) = 0;
   // A box with one OK button.
   virtual void ShowMessage(const MessageBoxRequest& request) = 0;
+  // A question with Yes and No buttons; true for Yes.
+  virtual bool Ask(const MessageBoxRequest& request) = 0;
   // The display of an error nothing else handled.
   virtual void ShowError(const std::string& text) = 0;
   // Keeps a busy window from being declared hung without taking its input.

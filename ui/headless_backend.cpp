@@ -46,6 +46,14 @@ void HeadlessBackend::ShowMessage(const MessageBoxRequest& request) {
   if (on_message) on_message(messages.back());
 }
 
+bool HeadlessBackend::Ask(const MessageBoxRequest& request) {
+  ShowMessage(request);
+  if (answers.empty()) return false;
+  const bool yes = answers.front();
+  answers.pop_front();
+  return yes;
+}
+
 void HeadlessBackend::ShowError(const std::string& text) { errors.push_back(text); }
 
 }  // namespace ui

@@ -25,6 +25,8 @@ class HeadlessBackend : public Backend {
   void ShowModal(Form& form) override;
   void EndModal(Form& form) override;
   void ShowMessage(const MessageBoxRequest& request) override;
+  // Recorded as a message; answered from answers, No when none is left.
+  bool Ask(const MessageBoxRequest& request) override;
   void ShowError(const std::string& text) override;
   void KeepResponsive() override { ++responsive_calls; }
 
@@ -35,6 +37,7 @@ class HeadlessBackend : public Backend {
   std::function<void(const ShownMessage&)> on_message;
 
   std::vector<ShownMessage> messages;
+  std::deque<bool> answers;
   std::vector<std::string> errors;
   std::vector<std::string> modal_forms;  // class names, in the order shown
   bool terminated = false;

@@ -8,6 +8,10 @@ bool MemoryProcesses::StartHidden(const std::string& command_line) {
   return true;
 }
 
+bool MemoryProcesses::RunHiddenAndWait(const std::string& command_line, std::uint32_t) {
+  return StartHidden(command_line);
+}
+
 std::optional<std::vector<std::string>> MemoryProcesses::RunningExecutables() {
   if (!snapshot_available_) return std::nullopt;
   return running_;

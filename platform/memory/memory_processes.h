@@ -13,6 +13,8 @@ class MemoryProcesses : public Processes {
  public:
   // Records the command line, runs the start callback if any, and succeeds.
   bool StartHidden(const std::string& command_line) override;
+  // As StartHidden: the program is taken to have ended at once.
+  bool RunHiddenAndWait(const std::string& command_line, std::uint32_t timeout_ms) override;
   std::optional<std::vector<std::string>> RunningExecutables() override;
 
   // Test helpers.

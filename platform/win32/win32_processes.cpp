@@ -22,7 +22,10 @@ struct Win32Processes::ToolHelp {
 Win32Processes::Win32Processes() = default;
 Win32Processes::~Win32Processes() = default;
 
-bool Win32Processes::StartHidden(const std::string& command_line) {
+namespace {
+
+// The started process's handle, or nullptr.
+HANDLE StartHiddenProcess(const std::string& command_line) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -31,11 +34,27 @@ bool Win32Processes::StartHidden(const std::string& command_line) {
   std::wstring writable = Widen(command_line);  // CreateProcessW may write into it
   if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &started)) {
-    return false;
+    return nullptr;
   }
   CloseHandle(started.hThread);
-  CloseHandle(started.hProcess);
+  return started.hProcess;
+}
+
+}  // namespace
+
+bool Win32Processes::StartHidden(const std::string& command_line) {
+  HANDLE process = StartHiddenProcess(command_line);
+  if (!process) return false;
+  CloseHandle(process);
   return true;
+}
+
+bool Win32Processes::RunHiddenAndWait(const std::string& command_line, std::uint32_t timeout_ms) {
+  HANDLE process = StartHiddenProcess(command_line);
+  if (!process) return false;
+  const bool ended = WaitForSingleObject(process, timeout_ms) == WAIT_OBJECT_0;
+  CloseHandle(process);
+  return ended;
 }
 
 const Win32Processes::ToolHelp& Win32Processes::LookUpToolHelp() {

@@ -15,6 +15,7 @@ class Win32Processes : public Processes {
   Win32Processes& operator=(const Win32Processes&) = delete;
 
   bool StartHidden(const std::string& command_line) override;
+  bool RunHiddenAndWait(const std::string& command_line, std::uint32_t timeout_ms) override;
   // The file names of the running processes, as Tool Help records them.
   std::optional<std::vector<std::string>> RunningExecutables() override;
 

@@ -194,6 +194,13 @@ void Win32Backend::ShowMessage(const MessageBoxRequest& request) {
   MessageBoxW(owner, Widen(request.text).c_str(), Widen(request.caption).c_str(), flags);
 }
 
+bool Win32Backend::Ask(const MessageBoxRequest& request) {
+  HWND owner = request.owner ? WindowOf(*request.owner) : nullptr;
+  UINT flags = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
+  if (!owner) flags |= MB_TASKMODAL;
+  return MessageBoxW(owner, Widen(request.text).c_str(), Widen(request.caption).c_str(), flags) == IDYES;
+}
+
 void Win32Backend::ShowError(const std::string& text) {
   MessageBoxW(GetActiveWindow(), Widen(text).c_str(), kApplicationTitle, MB_OK | MB_ICONERROR | MB_TASKMODAL);
 }

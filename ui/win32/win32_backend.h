@@ -30,6 +30,7 @@ class Win32Backend : public Backend {
   void ShowModal(Form& form) override;
   void EndModal(Form& form) override;
   void ShowMessage(const MessageBoxRequest& request) override;
+  bool Ask(const MessageBoxRequest& request) override;
   void ShowError(const std::string& text) override;
   void KeepResponsive() override;
 
