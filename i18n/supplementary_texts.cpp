@@ -25,6 +25,30 @@ constexpr std::array kTexts{
         "contagem de no máximo 4 dígitos decimais",
         "El grupo de inicio del perfil de GstarCAD %s tiene 'NumStartup' = '%s', que no es un "
         "número de como máximo 4 dígitos decimales"},
+    // The uninstall and its entry in Windows' list of programs.
+    SupplementaryText{"Sistema de Automação Topográfica Geolume", "Sistema de Automación Topográfica Geolume"},
+    SupplementaryText{
+        "Não foi possível registrar a desinstalação no Windows. O programa foi instalado, mas terá que ser "
+        "removido manualmente.",
+        "No fue posible registrar la desinstalación en Windows. El programa fue instalado, pero tendrá que ser "
+        "eliminado manualmente."},
+    SupplementaryText{"Desinstalação do Geolume", "Desinstalación del Geolume"},
+    SupplementaryText{
+        "Deseja remover o Sistema de Automação Topográfica Geolume e desfazer a configuração dos programas CAD?",
+        "¿Desea eliminar el Sistema de Automación Topográfica Geolume y deshacer la configuración de los "
+        "programas CAD?"},
+    SupplementaryText{"O Sistema de Automação Topográfica Geolume não está instalado.",
+                      "El Sistema de Automación Topográfica Geolume no está instalado."},
+    SupplementaryText{"A desinstalação foi concluída.", "La desinstalación fue concluida."},
+    SupplementaryText{"A desinstalação foi concluída. Ficaram no lugar:",
+                      "La desinstalación fue concluida. Quedaron en su lugar:"},
+    SupplementaryText{"%s: alterado depois da instalação.", "%s: modificado después de la instalación."},
+    SupplementaryText{"%s: não pôde ser removido (erro %s).", "%s: no pudo ser eliminado (error %s)."},
+    SupplementaryText{"%s: contém arquivos que não são da instalação.",
+                      "%s: contiene archivos que no son de la instalación."},
+    SupplementaryText{"HKEY_CLASSES_ROOT\\%s: alterado depois da instalação.",
+                      "HKEY_CLASSES_ROOT\\%s: modificado después de la instalación."},
+    SupplementaryText{"Entrada do registro ignorada: %s", "Entrada del registro ignorada: %s"},
 };
 
 }  // namespace

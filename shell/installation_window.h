@@ -11,7 +11,10 @@ namespace shell {
 
 class InstallationWindow : public install::InstallationProgress {
  public:
+  // The run works on the given platform: the main window's own, or one that
+  // records its changes.
   explicit InstallationWindow(MainForm& form);
+  InstallationWindow(MainForm& form, platform::Platform& windows);
 
   const install::InstallationContext& Context() const { return context_; }
 

@@ -3,15 +3,19 @@
 #include <exception>
 
 #include "shell/agreement_form.h"
+#include "shell/command_line.h"
 #include "shell/installation_window.h"
 #include "shell/installer_state.h"
 #include "shell/main_form.h"
 #include "shell/restart_form.h"
+#include "shell/uninstall_command.h"
 #include "ui/application.h"
 
 namespace shell {
 
-int RunInstaller(ui::Backend& backend, platform::Platform& platform, const SystemMenuOf& system_menu_of) {
+int RunInstaller(ui::Backend& backend, platform::Platform& platform, const SystemMenuOf& system_menu_of,
+                 const std::vector<std::string>& arguments) {
+  const CommandLine command = ParseCommandLine(arguments);
   ui::Application application(backend);
   InstallerState state;
   // The menus outlive the forms whose translators rewrite them.
@@ -21,6 +25,7 @@ int RunInstaller(ui::Backend& backend, platform::Platform& platform, const Syste
     MainForm main_form(application, platform, state);
     backend.Realize(main_form);
     if (main_form.on_create) main_form.on_create();
+    if (command.uninstall) return RunUninstallCommand(main_form, command.quiet);
     AgreementForm agreement(application, platform, state);
     backend.Realize(agreement);
     RestartForm restart_prompt(application, platform);

@@ -29,7 +29,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   platform::Platform windows{registry, files, shell_api, processes, system, locale, resources};
 
   ui::win32::Win32Backend backend(instance);
-  return shell::RunInstaller(backend, windows, [&backend](ui::Form& form) {
-    return std::make_unique<ui::win32::Win32SystemMenu>(backend.WindowOf(form));
-  });
+  return shell::RunInstaller(
+      backend, windows,
+      [&backend](ui::Form& form) { return std::make_unique<ui::win32::Win32SystemMenu>(backend.WindowOf(form)); },
+      platform::CommandLineArguments());
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "i18n/application_error_text.h"
+#include "uninstall/uninstall_locations.h"
 #include "shell/centre_layout.h"
 #include "shell/start_up.h"
 #include "ui/application.h"
@@ -55,6 +56,8 @@ MainForm::MainForm(ui::Application& application, platform::Platform& platform, I
     : ui::Form(application, "TForm1", "Form1"),
       platform_(platform),
       state_(state),
+      cad_record_(platform.files, uninstall::UserCadRecordPath(platform.shell), "cad", ""),
+      cad_platform_(platform, cad_record_),
       Dictionary1(std::make_unique<i18n::TIvBinaryDictionary>("Dictionary1")),
       LMDSimpleLabel1(Make<ui::Label>("LMDSimpleLabel1", this, "TLMDSimpleLabel")),
       Label1(Make<ui::Label>("Label1", this)),
@@ -85,7 +88,8 @@ MainForm::MainForm(ui::Application& application, platform::Platform& platform, I
       Button1(Make<ui::Button>("Button1", &Panel3)),
       Button2(Make<ui::Button>("Button2", &Panel3)),
       sb2(Make<ui::StatusBar>("sb2", &Panel3)),
-      cad_panel(cad::CadPanelControlsOf(*this), platform_, [this](const std::string& text) { return Translate(text); }) {
+      cad_panel(cad::CadPanelControlsOf(*this), cad_platform_.Get(),
+                [this](const std::string& text) { return Translate(text); }) {
   Dictionary1->LoadFromForm(ClassName(), platform_);
   // With a dictionary, unhandled errors are shown in the chosen language.
   App().error_text = i18n::ApplicationErrorText;

@@ -9,6 +9,8 @@
 #include "i18n/iv_translator.h"
 #include "i18n/supplementary_texts.h"
 #include "platform/platform.h"
+#include "record/change_record.h"
+#include "record/recording_platform.h"
 #include "shell/installer_state.h"
 #include "ui/button.h"
 #include "ui/check_list_box.h"
@@ -63,6 +65,9 @@ class MainForm : public ui::Form {
   InstallerState& state_;
   ui::Form* agreement_ = nullptr;
   ui::Form* restart_prompt_ = nullptr;
+  // The CAD panel's changes go into this user's record, for the uninstall.
+  record::ChangeRecord cad_record_;
+  record::RecordingPlatform cad_platform_;
 
  public:
   // Created before every other component, as the translator expects to find it.

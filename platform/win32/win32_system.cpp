@@ -1,6 +1,7 @@
 #include "platform/win32/win32_system.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <vector>
 
@@ -121,5 +122,14 @@ bool Win32System::EnableShutdownPrivilege() {
 }
 
 bool Win32System::RequestExit(std::uint32_t exit_flags) { return ExitWindowsEx(exit_flags, 0) != 0; }
+
+std::vector<std::string> CommandLineArguments() {
+  int count = 0;
+  LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+  std::vector<std::string> arguments;
+  for (int i = 1; words && i < count; ++i) arguments.push_back(Narrow(words[i]));
+  if (words) LocalFree(words);
+  return arguments;
+}
 
 }  // namespace platform

@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "platform/system.h"
 
 namespace platform {
@@ -19,5 +22,9 @@ class Win32System : public System {
 // Before any other DLL is loaded: take DLLs only from the system folder, so a
 // DLL planted beside the program on the medium is never loaded elevated.
 void RestrictDllSearchToSystemFolder();
+
+// The program's command line split as Windows splits it, without the
+// program's own name.
+std::vector<std::string> CommandLineArguments();
 
 }  // namespace platform

@@ -104,7 +104,9 @@ TEST_F(CompiledDictionaryTest, NoAgreementRowMatchesALineOfTheAgreementShown) {
   ASSERT_GT(lines.size(), 10u);
   LoadCompiled();
   for (const auto& row : AllRows()) {
-    if (row.ContextComponent == "RichEdit1") EXPECT_EQ(lines.count(row.NativeText), 0u) << row.NativeText;
+    if (row.ContextComponent == "RichEdit1") {
+      EXPECT_EQ(lines.count(row.NativeText), 0u) << row.NativeText;
+    }
   }
 }
 

@@ -122,12 +122,12 @@ TEST_F(HostileMediumTest, ZeroByteFilesAreCopiedOnceAndThenFoundEqual) {
   EXPECT_EQ(windows.files.Inspect("c:\\Geolume\\vazio.ini")->content, "");
   EXPECT_EQ(windows.files.Inspect("c:\\Geolume\\Relatorios\\vazio.rtf")->content, "");
   EXPECT_EQ(Attributes("c:\\Geolume\\Relatorios\\vazio.rtf"), platform::kAttributeReadOnly);
-  std::string tree = windows.files.Export();
+  std::string tree = Tree();
   windows.files.SetFolderReadOnly("c:\\Geolume");  // a copy would now fail and show
   Run();
   windows.files.SetFolderReadOnly("c:\\Geolume", false);
   EXPECT_TRUE(backend.messages.empty());
-  EXPECT_EQ(windows.files.Export(), tree);
+  EXPECT_EQ(Tree(), tree);
 }
 
 TEST_F(HostileMediumTest, ProtectedMediumFilesArriveWritableAndReportsReadOnly) {
@@ -287,10 +287,10 @@ TEST_F(HostileMediumTest, TwoFullInstallationsInARowKeepTheTablesAndChangeNothin
   windows.files.WriteFile(absent, tables_before[absent].content);
   windows.files.SetFileTime(absent, tables_before[absent].dos_date_time);
   windows.files.SetAttributes(absent, tables_before[absent].attributes);
-  std::string tree = windows.files.Export();
+  std::string tree = Tree();
   Run();
   EXPECT_TRUE(backend.messages.empty());
-  EXPECT_EQ(windows.files.Export(), tree);
+  EXPECT_EQ(Tree(), tree);
   EXPECT_EQ(cad_listings, 2);
 }
 

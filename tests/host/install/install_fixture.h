@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <memory>
+#include <sstream>
 
 #include "shell/installation_window.h"
 #include "shell/main_form.h"
@@ -67,6 +68,17 @@ class InstallTest : public ::testing::Test {
   const install::InstallationContext& Context() {
     window_ = std::make_unique<shell::InstallationWindow>(main);
     return window_->Context();
+  }
+
+  // The file tree as Export gives it, less the record of changes, which every
+  // run adds to.
+  std::string Tree() {
+    std::string tree;
+    std::istringstream lines(windows.files.Export());
+    for (std::string line; std::getline(lines, line);) {
+      if (line.find("\\Desinstalar.txt ") == std::string::npos) tree += line + "\n";
+    }
+    return tree;
   }
 
   std::string Content(const std::string& path) {

@@ -172,7 +172,7 @@ TEST_F(InstallTest, SecondRunOverAnUnchangedMediumCopiesNothingButRewritesTheRes
   // A file in both programa\ and its language folder is copied twice on every run.
   windows.files.DeleteFile("D:\\programa\\shared.txt");
   Run();
-  std::string tree = windows.files.Export();
+  std::string tree = Tree();
   std::size_t launches = windows.processes.Started().size();
   windows.registry.DeleteKey(RegistryRoot::ClassesRoot, "\\.cad");
   // Any copy below the root would now fail and be reported.
@@ -180,7 +180,7 @@ TEST_F(InstallTest, SecondRunOverAnUnchangedMediumCopiesNothingButRewritesTheRes
   Run();
   windows.files.SetFolderReadOnly("c:\\Geolume", false);
   EXPECT_TRUE(backend.messages.empty());
-  EXPECT_EQ(windows.files.Export(), tree);
+  EXPECT_EQ(Tree(), tree);
   EXPECT_EQ(windows.processes.Started().size(), launches);  // no server files on this medium
   EXPECT_TRUE(windows.registry.KeyExists(RegistryRoot::ClassesRoot, "\\.cad"));
   EXPECT_EQ(windows.shell.SavedLinks().size(), 4u);

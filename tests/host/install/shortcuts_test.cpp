@@ -31,7 +31,8 @@ TEST_F(ShortcutsTest, RunLeavesOneLinkInTheGroupAndOneOnTheDesktop) {
   Run();
   Spanish();
   Run();
-  EXPECT_EQ(Names(kGroup), (std::vector<std::string>{"Geolume.lnk"}));
+  // Beside the shortcut, the uninstaller and its record.
+  EXPECT_EQ(Names(kGroup), (std::vector<std::string>{"Desinstalar.exe", "Desinstalar.txt", "Geolume.lnk"}));
   EXPECT_EQ(Names(kDesktop), (std::vector<std::string>{"Geolume.lnk", "notes.txt"}));
   for (const std::string folder : {kGroup, kDesktop}) {
     auto link = windows.shell.ReadLink(folder + "\\Geolume.lnk");

@@ -23,29 +23,37 @@ RegistryValue Text(const std::string& text, RegistryValueType type = RegistryVal
   return value;
 }
 
+Entry Of(EntryKind kind) {
+  Entry entry;
+  entry.kind = kind;
+  return entry;
+}
+
 TEST(ChangeRecordLines, EveryKindReadsBackWhateverItsTextsHold) {
-  Entry file{EntryKind::File};
+  Entry file = Of(EntryKind::File);
   file.path = "c:\\geolume\\a\tb%25\\c\r\nd%.txt";
   file.existed = true;
   file.stamp = {0x58CE6000, 4294967295u};
-  Entry value{EntryKind::Value};
+  Entry value = Of(EntryKind::Value);
   value.root = RegistryRoot::CurrentUser;
   value.key = "Software\\Autodesk\\AutoCAD\\R24.0\\ACAD-1\\Profiles\\<<Unnamed Profile>>\\General";
   value.name = "ACAD";
   value.former = Text("C:\\a;%PATH%\\x", RegistryValueType::ExpandString);
   value.written = Text("C:\\a;C:\\geolume");
-  Entry number{EntryKind::Value};
+  Entry number = Of(EntryKind::Value);
   number.root = RegistryRoot::LocalMachine;
   number.key = "k";
   number.name = "";
   number.written.type = RegistryValueType::Dword;
   number.written.number = 4000000000u;
   Entry binary = number;
-  binary.former = RegistryValue{RegistryValueType::Binary, "", 0, {0x00, 0xff, 0x10}};
-  Entry renamed{EntryKind::Renamed};
+  binary.former = RegistryValue{};
+  binary.former->type = RegistryValueType::Binary;
+  binary.former->bytes = {0x00, 0xff, 0x10};
+  Entry renamed = Of(EntryKind::Renamed);
   renamed.path = "d:\\a\\acad.lsp";
   renamed.other_path = "d:\\a\\acad-Renomeado-pelo-Geolume-1.lsp";
-  Entry run{EntryKind::Run};
+  Entry run = Of(EntryKind::Run);
   run.text = "install";
   run.language = "es";
   for (const Entry& entry : {file, value, number, binary, renamed, run}) {
@@ -67,7 +75,7 @@ TEST(ChangeRecordLines, EveryKindReadsBackWhateverItsTextsHold) {
 }
 
 TEST(ChangeRecordLines, ACutOrForeignLineIsPassedOverAndTheRestIsKept) {
-  Entry folder{EntryKind::Folder};
+  Entry folder = Of(EntryKind::Folder);
   folder.path = "c:\\geolume";
   const std::string whole = record::LineOf(folder) + "\n";
   EXPECT_EQ(record::ParseRecord(whole + "file\tc:\\geolume\\x\t1\n" + "bogus\tline\n" + "value\tHKXX\tk\tn\t-\ts:x\n" +

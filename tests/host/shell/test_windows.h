@@ -27,6 +27,7 @@ struct TestWindows {
 
   TestWindows() {
     system.program_path = "D:\\Instalar.exe";
+    files.AddFile(system.program_path, "MZ Instalar");
     system.versions["D:\\Instalar.exe"] = {(4u << 16) | 0u, (4u << 16) | 25u};
     locale.SetSystem(0x0416);
     resources.LoadFile("TForm1", std::string(GEOLUME_FORM_STREAMS_DIR) + "/TForm1.bin");

@@ -1,0 +1,21 @@
+#pragma once
+// Where the uninstall's own pieces live. The machine's record and the
+// uninstaller go into the product's group folder under the program-files
+// folder, where a standard user cannot change them; each user's CAD record
+// goes into that user's own local application data.
+#include <string>
+
+#include "platform/shell.h"
+
+namespace uninstall {
+
+// Under HKEY_LOCAL_MACHINE.
+constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Geolume";
+constexpr char kSharedDllsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+
+std::string GroupFolder(platform::Shell& shell);
+std::string MachineRecordPath(platform::Shell& shell);
+std::string UninstallerPath(platform::Shell& shell);
+std::string UserCadRecordPath(platform::Shell& shell);
+
+}  // namespace uninstall
