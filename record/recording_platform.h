@@ -15,6 +15,9 @@ class RecordingRegistry : public platform::Registry {
   bool KeyExists(platform::RegistryRoot root, const std::string& key) override;
   bool CreateKey(platform::RegistryRoot root, const std::string& key) override;
   std::optional<std::vector<std::string>> SubKeys(platform::RegistryRoot root, const std::string& key) override;
+  std::optional<std::vector<std::string>> ValueNames(platform::RegistryRoot root, const std::string& key) override {
+    return inner_.ValueNames(root, key);
+  }
   std::optional<platform::RegistryValue> ReadValue(platform::RegistryRoot root, const std::string& key,
                                                    const std::string& name) override;
   bool WriteString(platform::RegistryRoot root, const std::string& key, const std::string& name,

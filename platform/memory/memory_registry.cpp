@@ -167,6 +167,15 @@ std::optional<std::vector<std::string>> MemoryRegistry::SubKeys(RegistryRoot roo
   return names;
 }
 
+std::optional<std::vector<std::string>> MemoryRegistry::ValueNames(RegistryRoot root,
+                                                                   const std::string& key) {
+  const Key* found = Find(root, key);
+  if (found == nullptr) return std::nullopt;
+  std::vector<std::string> names;
+  for (const auto& [folded, value] : found->values) names.push_back(value.name);
+  return names;
+}
+
 std::optional<RegistryValue> MemoryRegistry::ReadValue(RegistryRoot root, const std::string& key,
                                                        const std::string& name) {
   const Key* found = Find(root, key);

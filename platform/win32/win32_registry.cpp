@@ -110,6 +110,22 @@ std::optional<std::vector<std::string>> Win32Registry::SubKeys(RegistryRoot root
   }
 }
 
+std::optional<std::vector<std::string>> Win32Registry::ValueNames(RegistryRoot root,
+                                                                  const std::string& key) {
+  OpenKey opened(root, key, KEY_READ);
+  if (!opened) return std::nullopt;
+  std::vector<std::string> names;
+  std::wstring buffer(16384, L'\0');  // value names have at most 16383 characters
+  for (DWORD index = 0;; ++index) {
+    DWORD length = static_cast<DWORD>(buffer.size());
+    const auto result = RegEnumValueW(opened.handle(), index, buffer.data(), &length, nullptr,
+                                      nullptr, nullptr, nullptr);
+    if (result == ERROR_NO_MORE_ITEMS) return names;
+    if (result != ERROR_SUCCESS) return std::nullopt;
+    names.push_back(Narrow(buffer.substr(0, length)));
+  }
+}
+
 std::optional<RegistryValue> Win32Registry::ReadValue(RegistryRoot root, const std::string& key,
                                                       const std::string& name) {
   OpenKey opened(root, key, KEY_READ);
