@@ -9,4 +9,8 @@ namespace cad {
 // (letter case ignored); nothing else changes.
 std::string AddProductPaths(const std::string& search_path);
 
+// Whether one entry of a search path is one of those two folders, in any
+// letter case.
+bool IsProductSearchFolder(const std::string& entry);
+
 }  // namespace cad

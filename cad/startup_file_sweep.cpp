@@ -10,7 +10,6 @@ namespace cad {
 namespace {
 
 constexpr int kFoldersLookedAt = 49;
-constexpr int kSetAsideNames = 50;
 
 }  // namespace
 
@@ -26,7 +25,7 @@ std::string PathListField(const std::string& path_list, int field) {
 }
 
 std::string SetAsideName(platform::FileSystem& files, const std::string& startup_file) {
-  const std::string stem = DropLastCharacters(startup_file, 4) + "-Renomeado-pelo-Geolume-";
+  const std::string stem = DropLastCharacters(startup_file, 4) + kSetAsideMarker;
   std::string candidate;
   for (int k = 1; k <= kSetAsideNames; ++k) {
     candidate = stem + std::to_string(k) + ".lsp";

@@ -14,6 +14,11 @@ using ShowMessage = std::function<void(const std::string& text)>;
 // is none.
 std::string PathListField(const std::string& path_list, int field);
 
+// What a set-aside name holds between the file's name less ".lsp" and its
+// number k, which goes from 1 to kSetAsideNames.
+constexpr char kSetAsideMarker[] = "-Renomeado-pelo-Geolume-";
+constexpr int kSetAsideNames = 50;
+
 // The first of "<file less .lsp>-Renomeado-pelo-Geolume-k.lsp", k = 1..50,
 // under which no file exists; the one with k = 50 when all are taken.
 std::string SetAsideName(platform::FileSystem& files, const std::string& startup_file);

@@ -15,7 +15,22 @@ namespace {
 // reading that many values would hang the installer.
 constexpr std::size_t kMostCountDigits = 4;
 
-std::optional<int> SuiteCount(const std::string& text) {
+bool ListsProduct(platform::Registry& registry, const std::string& key, int count) {
+  bool listed = false;
+  for (int entry = 1; entry <= count; ++entry) {
+    const std::string path = ReadRegString(registry, key, std::to_string(entry) + "Startup");
+    if (IsProductApplication(path)) listed = true;
+  }
+  return listed;
+}
+
+}  // namespace
+
+std::string StartupSuiteKey(const std::string& profile_key) {
+  return profile_key + "\\Dialogs\\Appload\\Startup";
+}
+
+std::optional<int> StartupSuiteCount(const std::string& text) {
   if (text.empty() || text.size() > kMostCountDigits) return std::nullopt;
   int count = 0;
   for (char c : text) {
@@ -25,25 +40,18 @@ std::optional<int> SuiteCount(const std::string& text) {
   return count;
 }
 
-bool ListsProduct(platform::Registry& registry, const std::string& key, int count) {
-  bool listed = false;
-  for (int entry = 1; entry <= count; ++entry) {
-    const std::string path = ReadRegString(registry, key, std::to_string(entry) + "Startup");
-    if (text::UpperCase(path) == "C:\\GEOLUME\\GEOLUME15.VLX") listed = true;
-  }
-  return listed;
+bool IsProductApplication(const std::string& entry) {
+  return text::UpperCase(entry) == "C:\\GEOLUME\\GEOLUME15.VLX";
 }
 
-}  // namespace
-
 void AddToStartupSuite(platform::Registry& registry, const std::string& profile_key) {
-  const std::string key = profile_key + "\\Dialogs\\Appload\\Startup";
+  const std::string key = StartupSuiteKey(profile_key);
   std::string count_text = ReadRegString(registry, key, "NumStartup");
   if (count_text.empty()) {
     count_text = "0";
     CreateRegKey(registry, key);
   }
-  const auto count = SuiteCount(count_text);
+  const auto count = StartupSuiteCount(count_text);
   if (!count) {
     throw CadError(messages::kStartupSuiteCountInvalid, {CurrentUserKeyName(profile_key), count_text});
   }

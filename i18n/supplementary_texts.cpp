@@ -48,7 +48,20 @@ constexpr std::array kTexts{
                       "%s: contiene archivos que no son de la instalación."},
     SupplementaryText{"HKEY_CLASSES_ROOT\\%s: alterado depois da instalação.",
                       "HKEY_CLASSES_ROOT\\%s: modificado después de la instalación."},
-    SupplementaryText{"Entrada do registro ignorada: %s", "Entrada del registro ignorada: %s"},
+    // What the uninstall leaves in place: value name and key; suite key and
+    // count; key; file and its former name; file; the record's entry.
+    SupplementaryText{"O valor %s de %s foi alterado depois da configuração e foi mantido.",
+                      "El valor %s de %s fue modificado después de la configuración y se mantuvo."},
+    SupplementaryText{"O valor %s de %s não pôde ser restaurado.", "No se pudo restaurar el valor %s de %s."},
+    SupplementaryText{
+        "O grupo de inicialização %s tem 'NumStartup' = '%s', que não é uma contagem válida, e foi mantido.",
+        "El grupo de inicio %s tiene 'NumStartup' = '%s', que no es un número válido, y se mantuvo."},
+    SupplementaryText{"A chave %s não pôde ser removida.", "No se pudo eliminar la clave %s."},
+    SupplementaryText{"O arquivo %s não voltou ao nome %s, que já está em uso.",
+                      "El archivo %s no volvió al nombre %s, que ya está en uso."},
+    SupplementaryText{"O arquivo %s não pôde voltar ao nome %s.", "El archivo %s no pudo volver al nombre %s."},
+    SupplementaryText{"O arquivo %s não pôde ser removido.", "No se pudo eliminar el archivo %s."},
+    SupplementaryText{"Entrada do registro de alterações ignorada: %s", "Entrada del registro de cambios ignorada: %s"},
 };
 
 }  // namespace

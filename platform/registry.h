@@ -33,9 +33,10 @@ class Registry {
   // nullopt when the key cannot be opened.
   virtual std::optional<std::vector<std::string>> SubKeys(RegistryRoot root,
                                                           const std::string& key) = 0;
-  // Names of the key's values (the default value as ""); nullopt when the
-  // key cannot be opened.
-  virtual std::optional<std::vector<std::string>> ValueNames(RegistryRoot root, const std::string& key) = 0;
+  // Names of the key's values in no particular order ("" for a default value
+  // that is set); nullopt when the key cannot be opened.
+  virtual std::optional<std::vector<std::string>> ValueNames(RegistryRoot root,
+                                                             const std::string& key) = 0;
   // nullopt when the key or the value is missing. The empty name is the default value.
   virtual std::optional<RegistryValue> ReadValue(RegistryRoot root, const std::string& key,
                                                  const std::string& name) = 0;

@@ -103,7 +103,7 @@ void RestoreClasses(const RemovalContext& context, const std::vector<Entry>& ent
     const ValueHistory& history = values[id];
     const Entry& last = *history.last;
     if (!IsProductClassesKey(context, last.key)) {
-      left.push_back({messages::kEntryRefused, {"HKEY_CLASSES_ROOT\\" + NormalKey(last.key)}});
+      left.push_back({messages::kEntryIgnored, {"HKEY_CLASSES_ROOT\\" + NormalKey(last.key)}});
       continue;
     }
     const auto now = registry.ReadValue(kClasses, last.key, last.name);
@@ -169,7 +169,7 @@ void RemoveFiles(const RemovalContext& context, const std::vector<Entry>& entrie
     const std::string& path = history.last ? history.last->path : history.shared_path;
     const bool system = IsInSystemFolder(path, context.system_folder);
     if (!IsUnderInstallRoot(path) && !(system && history.shared)) {
-      left.push_back({messages::kEntryRefused, {path}});
+      left.push_back({messages::kEntryIgnored, {path}});
       continue;
     }
     if (IsUserTable(path)) continue;
@@ -192,7 +192,7 @@ void RemoveFiles(const RemovalContext& context, const std::vector<Entry>& entrie
       continue;
     }
     files.SetAttributes(path, platform::kAttributeNormal);
-    if (!files.DeleteFile(path)) left.push_back({messages::kFileNotRemoved, {path, std::to_string(files.LastError())}});
+    if (!files.DeleteFile(path)) left.push_back({messages::kInstalledFileNotRemoved, {path, std::to_string(files.LastError())}});
   }
   std::vector<std::string> folders;
   std::set<std::string> seen;

@@ -167,11 +167,12 @@ std::optional<std::vector<std::string>> MemoryRegistry::SubKeys(RegistryRoot roo
   return names;
 }
 
-std::optional<std::vector<std::string>> MemoryRegistry::ValueNames(RegistryRoot root, const std::string& key) {
+std::optional<std::vector<std::string>> MemoryRegistry::ValueNames(RegistryRoot root,
+                                                                   const std::string& key) {
   const Key* found = Find(root, key);
   if (found == nullptr) return std::nullopt;
   std::vector<std::string> names;
-  for (const auto& [folded, named] : found->values) names.push_back(named.name);
+  for (const auto& [folded, value] : found->values) names.push_back(value.name);
   return names;
 }
 

@@ -22,7 +22,8 @@ class MemoryRegistry : public Registry {
   bool CreateKey(RegistryRoot root, const std::string& key) override;
   std::optional<std::vector<std::string>> SubKeys(RegistryRoot root,
                                                   const std::string& key) override;
-  std::optional<std::vector<std::string>> ValueNames(RegistryRoot root, const std::string& key) override;
+  std::optional<std::vector<std::string>> ValueNames(RegistryRoot root,
+                                                     const std::string& key) override;
   std::optional<RegistryValue> ReadValue(RegistryRoot root, const std::string& key,
                                          const std::string& name) override;
   bool WriteString(RegistryRoot root, const std::string& key, const std::string& name,

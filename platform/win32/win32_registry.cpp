@@ -70,6 +70,21 @@ RegistryValue ValueOf(DWORD type, const std::vector<BYTE>& data) {
   return value;
 }
 
+// The names an enumeration call gives for index 0, 1, ... until it runs out;
+// nullopt when it fails on the way.
+template <typename Enumerate>
+std::optional<std::vector<std::string>> EnumeratedNames(DWORD longest, Enumerate enumerate) {
+  std::vector<std::string> names;
+  std::wstring buffer(longest + 1, L'\0');
+  for (DWORD index = 0;; ++index) {
+    DWORD length = static_cast<DWORD>(buffer.size());
+    const LONG result = enumerate(index, buffer.data(), &length);
+    if (result == ERROR_NO_MORE_ITEMS) return names;
+    if (result != ERROR_SUCCESS) return std::nullopt;
+    names.push_back(Narrow(buffer.substr(0, length)));
+  }
+}
+
 bool SetValue(RegistryRoot root, const std::string& key, const std::string& name, DWORD type,
               const void* data, DWORD size) {
   OpenKey opened(root, key, KEY_ALL_ACCESS);
@@ -98,31 +113,20 @@ std::optional<std::vector<std::string>> Win32Registry::SubKeys(RegistryRoot root
                                                                const std::string& key) {
   OpenKey opened(root, key, KEY_READ);
   if (!opened) return std::nullopt;
-  std::vector<std::string> names;
-  std::wstring buffer(256, L'\0');  // key names have at most 255 characters
-  for (DWORD index = 0;; ++index) {
-    DWORD length = static_cast<DWORD>(buffer.size());
-    const auto result = RegEnumKeyExW(opened.handle(), index, buffer.data(), &length, nullptr,
-                                      nullptr, nullptr, nullptr);
-    if (result == ERROR_NO_MORE_ITEMS) return names;
-    if (result != ERROR_SUCCESS) return std::nullopt;
-    names.push_back(Narrow(buffer.substr(0, length)));
-  }
+  // Key names have at most 255 characters.
+  return EnumeratedNames(255, [&opened](DWORD index, wchar_t* name, DWORD* length) {
+    return RegEnumKeyExW(opened.handle(), index, name, length, nullptr, nullptr, nullptr, nullptr);
+  });
 }
 
-std::optional<std::vector<std::string>> Win32Registry::ValueNames(RegistryRoot root, const std::string& key) {
+std::optional<std::vector<std::string>> Win32Registry::ValueNames(RegistryRoot root,
+                                                                  const std::string& key) {
   OpenKey opened(root, key, KEY_READ);
   if (!opened) return std::nullopt;
-  std::vector<std::string> names;
-  std::wstring buffer(16384, L'\0');  // value names have at most 16,383 characters
-  for (DWORD index = 0;; ++index) {
-    DWORD length = static_cast<DWORD>(buffer.size());
-    const auto result =
-        RegEnumValueW(opened.handle(), index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
-    if (result == ERROR_NO_MORE_ITEMS) return names;
-    if (result != ERROR_SUCCESS) return std::nullopt;
-    names.push_back(Narrow(buffer.substr(0, length)));
-  }
+  // Value names have at most 16383 characters.
+  return EnumeratedNames(16383, [&opened](DWORD index, wchar_t* name, DWORD* length) {
+    return RegEnumValueW(opened.handle(), index, name, length, nullptr, nullptr, nullptr, nullptr);
+  });
 }
 
 std::optional<RegistryValue> Win32Registry::ReadValue(RegistryRoot root, const std::string& key,

@@ -9,6 +9,7 @@
 //   bool UnderWine();
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,7 @@ TYPED_TEST_P(RegistryContract, KeyAndValueNamesIgnoreCaseAndKeepTheirSpelling) {
   EXPECT_EQ(registry.ReadValue(kUser, key, "CAMINHO TOPOGRÁFICO")->text, "c:\\geolume");
   EXPECT_TRUE(registry.DeleteValue(kUser, key, "acadLSPasDOC"));
   EXPECT_EQ(registry.ReadValue(kUser, key, "ACADLspAsDoc"), std::nullopt);
+  EXPECT_EQ(registry.ValueNames(kUser, this->Key("AUTODESK")), std::vector<std::string>{"Caminho Topográfico"});
 }
 
 TYPED_TEST_P(RegistryContract, SubkeysEnumerateSortedWithoutRegardToCase) {
@@ -119,6 +121,12 @@ TYPED_TEST_P(RegistryContract, ValuesKeepTheTypeTheyWereWrittenWith) {
   ASSERT_TRUE(binary);
   EXPECT_EQ(binary->type, RegistryValueType::Binary);
   EXPECT_EQ(binary->bytes, (std::vector<std::uint8_t>{1, 2, 0xff}));
+
+  // Every value is listed, the default one as "", whatever its type.
+  auto names = registry.ValueNames(kUser, key);
+  ASSERT_TRUE(names);
+  std::sort(names->begin(), names->end());
+  EXPECT_EQ(*names, (std::vector<std::string>{"", "ACAD", "ACADLspAsDoc", "Blob", "Empty", "Expand", "Largest"}));
 }
 
 TYPED_TEST_P(RegistryContract, MissingKeysAndValuesReadAsAbsentAndAreNotCreatedByWrites) {
@@ -128,6 +136,8 @@ TYPED_TEST_P(RegistryContract, MissingKeysAndValuesReadAsAbsentAndAreNotCreatedB
   ASSERT_TRUE(registry.CreateKey(kUser, root));
   EXPECT_EQ(registry.SubKeys(kUser, root), std::vector<std::string>{});
   EXPECT_EQ(registry.SubKeys(kUser, this->Key("None")), std::nullopt);
+  EXPECT_EQ(registry.ValueNames(kUser, root), std::vector<std::string>{});
+  EXPECT_EQ(registry.ValueNames(kUser, this->Key("None")), std::nullopt);
   EXPECT_EQ(registry.ReadValue(kUser, this->Key("None"), "ACAD"), std::nullopt);
   EXPECT_EQ(registry.ReadValue(kUser, root, "Missing"), std::nullopt);
   EXPECT_EQ(registry.ReadValue(kUser, root, ""), std::nullopt);  // no default value set

@@ -182,9 +182,9 @@ TEST_F(UninstallRoundTrip, ARecordNamingWhatNoInstallationWritesIsRefusedWithout
   EXPECT_EQ(windows.files.Inspect("C:\\windows\\win.ini")->content, "[fonts]");
   EXPECT_EQ(windows.registry.ReadValue(kClasses, "txtfile", "")->text, "Documento de texto");
   const std::string& closing = backend.messages.back().text;
-  EXPECT_NE(closing.find("Entrada do registro ignorada: c:\\geolume\\..\\windows\\win.ini"), std::string::npos)
+  EXPECT_NE(closing.find("Entrada do registro de alterações ignorada: c:\\geolume\\..\\windows\\win.ini"), std::string::npos)
       << closing;
-  EXPECT_NE(closing.find("Entrada do registro ignorada: HKEY_CLASSES_ROOT\\txtfile"), std::string::npos) << closing;
+  EXPECT_NE(closing.find("Entrada do registro de alterações ignorada: HKEY_CLASSES_ROOT\\txtfile"), std::string::npos) << closing;
 }
 
 TEST_F(UninstallRoundTrip, WithoutAnInstallationThereIsNothingToDo) {
