@@ -53,6 +53,7 @@ class UninstallRoundTrip : public install_testing::InstallTest {
     windows.registry.AddKey(kMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
     windows.files.AddFolder("C:\\Program Files (x86)");
     windows.files.AddFolder("C:\\Users\\Usuario\\Desktop");
+    windows.files.AddFolder("C:\\Users\\Usuario\\AppData\\Local");
     windows.files.AddFile("D:\\programa\\TabelaPessoasGeorreferenciamento.tbp", "vazia");
     registry_before = windows.registry.Export();
     files_before = windows.files.Export();
@@ -98,6 +99,42 @@ TEST_F(UninstallRoundTrip, GivesEverythingBackButTheUsersTables) {
   EXPECT_EQ(windows.files.Inspect(kForeignDll)->content, "comum");
   // Each component was unregistered as it was registered, and waited for.
   EXPECT_EQ(windows.processes.Started().back(), "c:\\geolume\\plotsum.exe /unregserver");
+}
+
+// A surveyor's CAD hosts: profiles of all three with foreign search-path
+// entries and trusted paths, a foreign acad.lsp on a search path, a GstarCAD
+// suite with other entries.
+TEST_F(UninstallRoundTrip, InstallConfigureUninstallGivesEveryProfileBack) {
+  using cad_testing::kUser;
+  const std::string autocad = cad_testing::AddAutoCadProfile(windows.registry, "R24.0\\ACAD-4101:416",
+                                                              "<<Unnamed Profile>>", "C:\\Suporte\\R24;D:\\Blocos");
+  windows.registry.SetString(kUser, autocad + "\\Variables", "TRUSTEDPATHS", "C:\\Plugins\\...");
+  windows.registry.SetDword(kUser, autocad + "\\Editor Configuration", "ACADLspAsDoc", 0);
+  cad_testing::AddBricsCadProfile(windows.registry, "V23x64", "Default", "C:\\Suporte\\Brics");
+  const std::string gstar =
+      cad_testing::AddGstarCadProfile(windows.registry, "R23", "Default", "C:\\Suporte\\Gstar");
+  windows.registry.SetString(kUser, gstar + "\\Dialogs\\Appload\\Startup", "NumStartup", "1");
+  windows.registry.SetString(kUser, gstar + "\\Dialogs\\Appload\\Startup", "1Startup", "C:\\Suporte\\cotas.vlx");
+  windows.files.AddFile("C:\\Suporte\\R24\\acad.lsp", "(princ \"escritorio\")");
+  registry_before = windows.registry.Export();
+  files_before = windows.files.Export();
+
+  Portuguese();
+  Install();
+  main.cad_panel.ListCadProfiles();
+  ASSERT_EQ(main.cadlist.Items().Count(), 3);
+  main.Button1.Click();
+  ASSERT_EQ(backend.messages.back().text, "Configuração no AutoCAD/BricsCAD/GstarCAD Efetuada com Sucesso.");
+  EXPECT_FALSE(windows.files.FileExists("C:\\Suporte\\R24\\acad.lsp")) << "set aside";
+
+  EXPECT_EQ(Uninstall(), shell::kExitSuccess);
+  EXPECT_EQ(backend.messages.back().text,
+            "A desinstalação foi concluída. Ficaram no lugar:\r\nc:\\Geolume: contém arquivos que não são da "
+            "instalação.");
+  EXPECT_EQ(windows.registry.Export(), registry_before);
+  EXPECT_EQ(Without(windows.files.Export(), {"c:\\Geolume\\"}), files_before);
+  EXPECT_EQ(windows.files.Inspect("C:\\Suporte\\R24\\acad.lsp")->content, "(princ \"escritorio\")");
+  EXPECT_FALSE(windows.files.FileExists(uninstall::UserCadRecordPath(windows.shell)));
 }
 
 TEST_F(UninstallRoundTrip, ASecondInstallationInSpanishKeepsTheFirstsFormerValues) {
