@@ -64,6 +64,32 @@ void ListFiles(const std::string& folder, std::map<std::string, std::string>& ou
   FindClose(search);
 }
 
+std::string Utf16Hex(const std::string& text) {
+  const std::wstring wide = platform::Widen(text);
+  return registry_export::Hex(reinterpret_cast<const BYTE*>(wide.c_str()),
+                              static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+}
+
+// What Windows is asked to delete when it next starts, as one text.
+std::string PendingRenames() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Session Manager", 0, KEY_READ,
+                    &key) != ERROR_SUCCESS) {
+    return "";
+  }
+  std::wstring data(32768, L'\0');
+  DWORD size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+  const bool read = RegQueryValueExW(key, L"PendingFileRenameOperations", nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS;
+  RegCloseKey(key);
+  if (!read) return "";
+  data.resize(size / sizeof(wchar_t));
+  for (auto& c : data) {
+    if (c == L'\0') c = L'|';
+  }
+  return platform::Narrow(data);
+}
+
 struct Snapshot {
   std::string user;
   std::string classes;
@@ -193,15 +219,39 @@ TEST_F(UninstallRoundTrip, TheQuietUninstallCommandGivesTheMachineBack) {
   const Snapshot after = Take();
 
   EXPECT_EQ(LineDifference(before.classes, after.classes), "");
-  EXPECT_EQ(LineDifference(before.machine, after.machine), "");
+  // Windows always has the shared-file counts' key; Wine's new prefix has none
+  // until the installation makes it, and it stays, empty.
+  EXPECT_EQ(LineDifference(before.machine, after.machine), std::string("+ ") + kSharedKey + "\n");
   // AutoCAD 2021's search path held the product's folders before; they go
-  // with the product, which no longer is where they point.
+  // with the product, which is no longer where they point. Wine keeps some
+  // window settings of its own in the user's hive once a window has shown.
+  const std::string acad_before = "  \"ACAD\" 1 " + Utf16Hex(cad_machine::kAcad2021);
+  const std::string acad_after = "  \"ACAD\" 1 " +
+      Utf16Hex("C:\\Users\\geolume\\AppData\\Roaming\\Autodesk\\AutoCAD 2021\\R24.0\\ptb\\support");
   std::string user = LineDifference(before.user, after.user);
-  EXPECT_EQ(user, "") << user;
-  // The user's tables and the root that holds them stay; the uninstaller and
-  // its folder go when Windows next starts.
-  std::string files_changed = FileDifference(before.files, after.files);
-  EXPECT_EQ(files_changed, "") << files_changed;
+  for (const std::string& named : {"- " + acad_before + "\n", "+ " + acad_after + "\n"}) {
+    const std::size_t at = user.find(named);
+    EXPECT_NE(at, std::string::npos) << named;
+    if (at != std::string::npos) user.erase(at, named.size());
+  }
+  std::istringstream user_lines(user);
+  for (std::string line; std::getline(user_lines, line);) {
+    EXPECT_EQ(line.rfind("+ Software\\Wine\\Temporary System Parameters", 0), 0u) << line;
+  }
+  // The user's tables stay in the root; the uninstaller and its folder go
+  // when Windows next starts, as Windows was asked.
+  const std::string group = ProgramFilesFolder() + "\\Sistema Topográfico Geolume\\";
+  std::string expected_files;
+  for (const char* table : {"TabelaEquipamentosGeorreferenciamento.tbp", "TabelaPessoasGeorreferenciamento.tbp",
+                            "TabelaProfissionaisGeorreferenciamento.tbp",
+                            "TabelaVerticesUtilizadosGeorreferenciamento.tbp"}) {
+    expected_files += std::string("+ C:\\Geolume\\") + table + "\n";
+  }
+  expected_files += "+ " + group + "\n+ " + group + "Desinstalar.exe\n";
+  EXPECT_EQ(FileDifference(before.files, after.files), expected_files);
+  const std::string pending = PendingRenames();
+  EXPECT_NE(pending.find(Uninstaller()), std::string::npos) << pending;
+  EXPECT_NE(pending.find(group.substr(0, group.size() - 1)), std::string::npos) << pending;
 }
 
 }  // namespace
