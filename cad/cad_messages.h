@@ -25,7 +25,11 @@ constexpr char kLispSysNotWritten[] =
 constexpr char kStartupFileNotMoved[] = "Não foi possível renonear o arquivo ";
 constexpr char kMoveItManually[] = "\rPor favor renomeie ou apague o arquivo manualmente.";
 
-// Looked up.
+// Looked up. File, error code.
+constexpr char kStartupFileNotProtected[] =
+    "Não foi possível proteger o arquivo %s contra alterações de usuários sem privilégios de administrador "
+    "(erro %s).";
+
 constexpr char kConfigured[] = "Configuração no AutoCAD/BricsCAD/GstarCAD Efetuada com Sucesso.";
 constexpr char kConfiguredPartly[] =
     "Configuração no AutoCAD/BricsCAD/GstarCAD concluída, mas algumas configurações terão que ser "

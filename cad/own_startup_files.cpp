@@ -15,11 +15,16 @@ std::string WithoutBreaksAndSpaces(const std::string& text) {
   return kept;
 }
 
-void WriteStartupFile(platform::FileSystem& files, const char* path, const char* text) {
+// A file that holds the right bytes already is left as it is: a standard
+// user, configuring at logon, cannot write the protected file and need not.
+void WriteStartupFile(platform::FileSystem& files, const char* path, const char* text,
+                      const std::function<void(const std::string&)>& not_protected) {
+  if (files.FileExists(path) && files.ReadFile(path) == std::string(text)) return;
   if (!files.WriteFile(path, text)) {
     throw CadError("Cannot write the startup file " + std::string(path) + " (error " +
                    std::to_string(files.LastError()) + ")");
   }
+  if (!files.ProtectFile(path) && not_protected) not_protected(path);
 }
 
 }  // namespace
@@ -34,9 +39,9 @@ bool IsOwnStartupFile(platform::FileSystem& files, const std::string& path) {
   return text::UpperAscii(WithoutBreaksAndSpaces(*content)) == WithoutBreaksAndSpaces(kAcadStartupText);
 }
 
-void WriteStartupFiles(platform::FileSystem& files) {
-  WriteStartupFile(files, kAcadStartupFile, kAcadStartupText);
-  WriteStartupFile(files, kOnStartStartupFile, kOnStartStartupText);
+void WriteStartupFiles(platform::FileSystem& files, const std::function<void(const std::string&)>& not_protected) {
+  WriteStartupFile(files, kAcadStartupFile, kAcadStartupText, not_protected);
+  WriteStartupFile(files, kOnStartStartupFile, kOnStartStartupText, not_protected);
 }
 
 }  // namespace cad

@@ -1,5 +1,6 @@
 #pragma once
 // The product's own startup LISP files in the installation root.
+#include <functional>
 #include <string>
 
 #include "platform/file_system.h"
@@ -21,8 +22,12 @@ constexpr char kOnStartStartupText[] =
 // exists but cannot be read throws CadError.
 bool IsOwnStartupFile(platform::FileSystem& files, const std::string& path);
 
-// Writes "acad.lsp", then "on_start.lsp", replacing what they held; a file
-// that cannot be written throws CadError.
-void WriteStartupFiles(platform::FileSystem& files);
+// Writes "acad.lsp", then "on_start.lsp", replacing what they held, and
+// gives each the access list that only administrators may change; a file
+// holding the right bytes already is left alone. A file that cannot be
+// written throws CadError; one whose access list cannot be set is told to
+// not_protected, with its path.
+void WriteStartupFiles(platform::FileSystem& files,
+                       const std::function<void(const std::string&)>& not_protected = {});
 
 }  // namespace cad

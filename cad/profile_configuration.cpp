@@ -11,6 +11,7 @@
 #include "cad/running_host_check.h"
 #include "cad/startup_suite.h"
 #include "cad/trusted_paths.h"
+#include "text/fill_in.h"
 
 namespace cad {
 
@@ -36,7 +37,11 @@ class ProfileConfiguration {
     for (std::size_t line = 0; line < profiles.size() && line < lines_.size(); ++line) {
       if (lines_[line].ticked) Configure(profiles[line], lines_[line].text);
     }
-    WriteStartupFiles(context_.files);
+    WriteStartupFiles(context_.files, [this](const std::string& path) {
+      const std::string format = context_.translate ? context_.translate(messages::kStartupFileNotProtected)
+                                                    : messages::kStartupFileNotProtected;
+      context_.show_message(text::FillIn(format, {path, std::to_string(context_.files.LastError())}));
+    });
     const bool complete = !partly_;
     const std::string text = complete ? messages::kConfigured : messages::kConfiguredPartly;
     context_.show_information(context_.translate ? context_.translate(text) : text);

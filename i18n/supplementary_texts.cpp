@@ -25,6 +25,12 @@ constexpr std::array kTexts{
         "contagem de no máximo 4 dígitos decimais",
         "El grupo de inicio del perfil de GstarCAD %s tiene 'NumStartup' = '%s', que no es un "
         "número de como máximo 4 dígitos decimales"},
+    // A file only administrators may change: file, error code.
+    SupplementaryText{
+        "Não foi possível proteger o arquivo %s contra alterações de usuários sem privilégios de administrador "
+        "(erro %s).",
+        "No fue posible proteger el archivo %s contra cambios de usuarios sin privilegios de administrador "
+        "(error %s)."},
     // The uninstall and its entry in Windows' list of programs.
     SupplementaryText{"Sistema de Automação Topográfica Geolume", "Sistema de Automación Topográfica Geolume"},
     SupplementaryText{

@@ -5,6 +5,7 @@
 
 #include "install/file_comparison.h"
 #include "install/install_messages.h"
+#include "install/protected_files.h"
 #include "install/source_listing.h"
 #include "text/fill_in.h"
 #include "text/trim.h"
@@ -53,6 +54,14 @@ class FolderCopy {
     if (!in_place && files_.FolderExists(target)) return;
     files_.SetAttributes(target, rule_ == CopyRule::ReadOnly ? platform::kAttributeReadOnly
                                                              : platform::kAttributeNormal);
+    if (in_place && IsProtectedProductFile(target)) Protect(target);
+  }
+
+  // What CAD hosts load and what users' clicks start: only administrators may
+  // change it. Where that cannot be set, it is said and the copy goes on.
+  void Protect(const std::string& target) {
+    if (files_.ProtectFile(target)) return;
+    ShowError(text::FillIn(Lookup(messages::kNotProtected), {target, std::to_string(files_.LastError())}));
   }
 
   void ShowFiles(const std::string& source, const std::string& target) {

@@ -28,6 +28,11 @@ constexpr char kSharingHint[] =
     "Provavelmente este arquivo está sendo utilizado por outro programa. Feche todos os arquivos e "
     "programas do Sistema Geolume e do Autocad.";
 
+// File, error code.
+constexpr char kNotProtected[] =
+    "Não foi possível proteger o arquivo %s contra alterações de usuários sem privilégios de administrador "
+    "(erro %s).";
+
 // The caption of the registration errors: the application's title.
 constexpr char kApplicationTitle[] = "Instalar";
 

@@ -29,6 +29,11 @@ enum : std::uint32_t {
   kErrorDirNotEmpty = 145,
 };
 
+// The access list ProtectFile gives, in the security descriptor language:
+// protected from inheritance; built-in administrators and local system full
+// control; built-in users read and execute.
+constexpr char kProtectedFileAccess[] = "D:P(A;;FA;;;BA)(A;;FA;;;SY)(A;;FRFX;;;BU)";
+
 struct DirectoryEntry {
   std::string name;
   bool is_folder = false;
@@ -74,6 +79,11 @@ class FileSystem {
   // Deletes the file, or the empty folder, when Windows next starts: for what
   // is in use now, such as the running program itself.
   virtual bool DeleteAtRestart(const std::string& path) = 0;
+  // Gives the file its own access list in place of the inherited one:
+  // administrators and the system account full control, users read and
+  // execute (kProtectedFileAccess), so a standard user can neither change,
+  // rename, delete nor replace it.
+  virtual bool ProtectFile(const std::string& path) = 0;
 
   virtual std::uint32_t LastError() = 0;
 };

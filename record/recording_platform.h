@@ -60,6 +60,7 @@ class RecordingFileSystem : public platform::FileSystem {
   bool AppendFile(const std::string& path, const std::string& bytes) override;
   std::optional<platform::FileStamp> StampOf(const std::string& path) override { return inner_.StampOf(path); }
   bool DeleteAtRestart(const std::string& path) override { return inner_.DeleteAtRestart(path); }
+  bool ProtectFile(const std::string& path) override { return inner_.ProtectFile(path); }
   std::uint32_t LastError() override { return inner_.LastError(); }
 
  private:

@@ -121,6 +121,7 @@ struct MemoryFileSystem::Node {
   std::uint32_t attributes = 0;
   std::uint32_t dos_date_time = 0;
   std::string content;
+  bool protected_access = false;
   bool read_only_folder = false;
   bool listing_denied = false;
   std::optional<FileSharing> held;
@@ -191,7 +192,7 @@ struct MemoryFileSystem::Node {
   }
 
   MemoryEntry Entry() const {
-    return MemoryEntry{Path(), is_folder, ReportedAttributes(), dos_date_time, content};
+    return MemoryEntry{Path(), is_folder, ReportedAttributes(), dos_date_time, content, protected_access};
   }
 };
 
@@ -338,7 +339,7 @@ bool MemoryFileSystem::CopyFile(const std::string& source, const std::string& ta
   if (copy != nullptr && copy->is_folder) return Fail(kErrorAccessDenied);
   if (to.names_folder) return Fail(kErrorInvalidName);
   if (copy == original) return Fail(kErrorSharingViolation);
-  if (copy != nullptr && copy->IsLocked()) return Fail(kErrorAccessDenied);
+  if (copy != nullptr && (copy->IsLocked() || Refuses(*copy))) return Fail(kErrorAccessDenied);
   if (copy != nullptr && (copy->attributes & (kAttributeReadOnly | kAttributeHidden)) != 0) {
     return Fail(kErrorAccessDenied);
   }
@@ -357,7 +358,7 @@ bool MemoryFileSystem::DeleteFile(const std::string& path) {
   Node* node = where.node;
   if (node == nullptr) return Fail(kErrorFileNotFound);
   if (where.FileNamedAsFolder()) return Fail(kErrorInvalidName);
-  if (node->is_folder || node->IsLocked()) return Fail(kErrorAccessDenied);
+  if (node->is_folder || node->IsLocked() || Refuses(*node)) return Fail(kErrorAccessDenied);
   if ((node->attributes & kAttributeReadOnly) != 0) return Fail(kErrorAccessDenied);
   if (node->held) return Fail(kErrorSharingViolation);
   node->Detach();
@@ -370,7 +371,7 @@ bool MemoryFileSystem::RenameFile(const std::string& from, const std::string& to
   Node* node = old_place.node;
   if (node == nullptr) return Fail(kErrorFileNotFound);
   if (old_place.FileNamedAsFolder()) return Fail(kErrorInvalidName);
-  if (node->IsDrive() || node->IsLocked()) return Fail(kErrorAccessDenied);
+  if (node->IsDrive() || node->IsLocked() || Refuses(*node)) return Fail(kErrorAccessDenied);
   if (!node->is_folder && node->held) return Fail(kErrorSharingViolation);
   if (node->is_folder && node->HoldsOpenFiles()) return Fail(kErrorAccessDenied);
   const auto new_place = Locate(to);
@@ -408,7 +409,7 @@ bool MemoryFileSystem::SetAttributes(const std::string& path, std::uint32_t attr
   if (where.error != 0) return Fail(where.error);
   if (where.node == nullptr) return Fail(kErrorFileNotFound);
   if (where.FileNamedAsFolder()) return Fail(kErrorInvalidName);
-  if (where.node->IsLocked()) return Fail(kErrorAccessDenied);
+  if (where.node->IsLocked() || Refuses(*where.node)) return Fail(kErrorAccessDenied);
   where.node->attributes = attributes & kSettableAttributes;
   return Succeed();
 }
@@ -452,7 +453,7 @@ bool MemoryFileSystem::WriteFile(const std::string& path, const std::string& byt
   if (node != nullptr && node->is_folder) return Fail(kErrorAccessDenied);
   if (where.names_folder) return Fail(kErrorInvalidName);
   if (node == nullptr && where.parent->IsLocked()) return Fail(kErrorAccessDenied);
-  if (node != nullptr && node->IsLocked()) return Fail(kErrorAccessDenied);
+  if (node != nullptr && (node->IsLocked() || Refuses(*node))) return Fail(kErrorAccessDenied);
   // Replacing a file opened as normal is refused for read-only, hidden and system files.
   const auto refused = kAttributeReadOnly | kAttributeHidden | kAttributeSystem;
   if (node != nullptr && (node->attributes & refused) != 0) return Fail(kErrorAccessDenied);
@@ -480,6 +481,17 @@ std::optional<FileStamp> MemoryFileSystem::StampOf(const std::string& path) {
   }
   Succeed();
   return FileStamp{where.node->dos_date_time, static_cast<std::uint32_t>(where.node->content.size())};
+}
+
+bool MemoryFileSystem::Refuses(const Node& node) const { return standard_user_ && node.protected_access; }
+
+bool MemoryFileSystem::ProtectFile(const std::string& path) {
+  const auto where = Locate(path);
+  if (where.error != 0) return Fail(where.error);
+  if (where.node == nullptr || where.node->is_folder) return Fail(kErrorFileNotFound);
+  if (standard_user_) return Fail(kErrorAccessDenied);
+  where.node->protected_access = true;
+  return Succeed();
 }
 
 bool MemoryFileSystem::DeleteAtRestart(const std::string& path) {
@@ -597,6 +609,7 @@ std::string MemoryFileSystem::Export() const {
                     static_cast<unsigned>(entry.dos_date_time), entry.content.size(),
                     static_cast<unsigned long long>(Digest(entry.content)));
       out << line;
+      if (entry.protected_access) out << " access=protected";
     }
     out << "\n";
   }

@@ -28,6 +28,7 @@ struct MemoryEntry {
   std::uint32_t attributes = 0;  // as GetAttributes gives them
   std::uint32_t dos_date_time = 0;
   std::string content;
+  bool protected_access = false;  // given its own access list by ProtectFile
 };
 
 class MemoryFileSystem : public FileSystem {
@@ -57,6 +58,7 @@ class MemoryFileSystem : public FileSystem {
   bool AppendFile(const std::string& path, const std::string& bytes) override;
   std::optional<FileStamp> StampOf(const std::string& path) override;
   bool DeleteAtRestart(const std::string& path) override;
+  bool ProtectFile(const std::string& path) override;
   std::uint32_t LastError() override;
 
   // Test helpers. Adding creates missing parents and drives; a helper given a
@@ -83,6 +85,9 @@ class MemoryFileSystem : public FileSystem {
   // The next CopyFile onto this target fails with the error, changing nothing.
   void FailCopyOnce(const std::string& target, std::uint32_t error);
   std::optional<MemoryEntry> Inspect(const std::string& path) const;
+  // As a standard user: a protected file refuses every change with 5, and
+  // no file can be protected.
+  void SetStandardUser(bool standard) { standard_user_ = standard; }
   // What DeleteAtRestart was given, in order.
   const std::vector<std::string>& DeletedAtRestart() const { return deleted_at_restart_; }
   // Every drive, folder and file, depth first, each folder's entries sorted
@@ -100,6 +105,7 @@ class MemoryFileSystem : public FileSystem {
   Node& RequireNode(const std::string& path) const;
   Node& AddFolders(const std::vector<std::string>& parts, size_t count);
   bool Fail(std::uint32_t error);
+  bool Refuses(const Node& node) const;
   bool Succeed();
 
   std::unique_ptr<Node> top_;  // holds the drives
@@ -107,6 +113,7 @@ class MemoryFileSystem : public FileSystem {
   std::uint32_t last_error_ = 0;
   std::map<std::u32string, std::uint32_t> copy_failures_;
   std::vector<std::string> deleted_at_restart_;
+  bool standard_user_ = false;
 };
 
 }  // namespace platform

@@ -1,4 +1,6 @@
 #include <windows.h>
+#include <aclapi.h>
+#include <sddl.h>
 // The interface's names, not the ANSI/wide switches of <windows.h>.
 #undef CopyFile
 #undef DeleteFile
@@ -248,6 +250,27 @@ std::optional<FileStamp> Win32FileSystem::StampOf(const std::string& path) {
 
 bool Win32FileSystem::DeleteAtRestart(const std::string& path) {
   return Outcome(MoveFileExW(ApiPath(path).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT));
+}
+
+bool Win32FileSystem::ProtectFile(const std::string& path) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(Widen(kProtectedFileAccess).c_str(), SDDL_REVISION_1,
+                                                            &descriptor, nullptr)) {
+    return Outcome(false);
+  }
+  BOOL present = FALSE;
+  BOOL defaulted = FALSE;
+  PACL access_list = nullptr;
+  GetSecurityDescriptorDacl(descriptor, &present, &access_list, &defaulted);
+  std::wstring name = ApiPath(path);
+  const DWORD result = SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
+                                             DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                             nullptr, nullptr, access_list, nullptr);
+  LocalFree(descriptor);
+  last_error_ = result;
+  if (result != ERROR_SUCCESS) return false;
+  access_lists_set_.emplace_back(kProtectedFileAccess, path);
+  return true;
 }
 
 std::uint32_t Win32FileSystem::LastError() { return last_error_; }

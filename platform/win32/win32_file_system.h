@@ -1,6 +1,9 @@
 #pragma once
 // The real file system through the wide-character calls; absolute paths too
 // long for the classic limit are passed in their "\\?\" form.
+#include <utility>
+#include <vector>
+
 #include "platform/file_system.h"
 
 namespace platform {
@@ -23,12 +26,17 @@ class Win32FileSystem : public FileSystem {
   bool AppendFile(const std::string& path, const std::string& bytes) override;
   std::optional<FileStamp> StampOf(const std::string& path) override;
   bool DeleteAtRestart(const std::string& path) override;
+  bool ProtectFile(const std::string& path) override;
+  // Every access list this object set, as the security descriptor text and
+  // the path, in order: what Wine cannot show when read back.
+  const std::vector<std::pair<std::string, std::string>>& AccessListsSet() const { return access_lists_set_; }
   std::uint32_t LastError() override;
 
  private:
   bool Outcome(bool succeeded);
 
   std::uint32_t last_error_ = 0;
+  std::vector<std::pair<std::string, std::string>> access_lists_set_;
 };
 
 }  // namespace platform

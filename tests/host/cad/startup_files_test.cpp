@@ -34,6 +34,47 @@ TEST(OwnStartupFiles, AreWrittenByteForByte) {
             "(DEFUN S::STARTUP()(LOAD \"C:\\\\GEOLUME\\\\GEOLUME15.DES\" \"\")(PRINC))\r\n");
 }
 
+// What every configured host runs at start-up only administrators may change.
+TEST(OwnStartupFiles, GetTheAccessListThatOnlyAdministratorsMayChange) {
+  platform::MemoryFileSystem files;
+  files.AddFolder("c:\\geolume");
+  std::vector<std::string> unprotected;
+  cad::WriteStartupFiles(files, [&](const std::string& path) { unprotected.push_back(path); });
+  EXPECT_TRUE(files.Inspect("c:\\geolume\\acad.lsp")->protected_access);
+  EXPECT_TRUE(files.Inspect("c:\\geolume\\on_start.lsp")->protected_access);
+  EXPECT_TRUE(unprotected.empty());
+}
+
+// The per-user set-up at logon runs without administrator rights.
+TEST(OwnStartupFiles, AStandardUserLeavesRightFilesAloneAndCannotReplaceOthers) {
+  platform::MemoryFileSystem files;
+  files.AddFolder("c:\\geolume");
+  cad::WriteStartupFiles(files);
+  const std::string before = files.Export();
+  files.SetStandardUser(true);
+  std::vector<std::string> unprotected;
+  cad::WriteStartupFiles(files, [&](const std::string& path) { unprotected.push_back(path); });
+  EXPECT_EQ(files.Export(), before);
+  EXPECT_TRUE(unprotected.empty());
+
+  files.SetStandardUser(false);
+  files.WriteFile("c:\\geolume\\acad.lsp", "(load \"malicioso\")");
+  files.SetStandardUser(true);
+  try {
+    cad::WriteStartupFiles(files);
+    FAIL() << "a standard user replaced a protected startup file";
+  } catch (const cad::CadError& error) {
+    EXPECT_NE(std::string(error.what()).find("(error 5)"), std::string::npos) << error.what();
+  }
+  // A file nobody protected yet cannot be protected by a standard user: said, and the run goes on.
+  platform::MemoryFileSystem fresh;
+  fresh.AddFolder("c:\\geolume");
+  fresh.SetStandardUser(true);
+  cad::WriteStartupFiles(fresh, [&](const std::string& path) { unprotected.push_back(path); });
+  EXPECT_EQ(unprotected, (std::vector<std::string>{"c:\\geolume\\acad.lsp", "c:\\geolume\\on_start.lsp"}));
+  EXPECT_TRUE(fresh.FileExists("c:\\geolume\\on_start.lsp"));
+}
+
 TEST(OwnStartupFiles, ThatCannotBeWrittenStopWithAnError) {
   platform::MemoryFileSystem files;
   EXPECT_THROW(cad::WriteStartupFiles(files), cad::CadError);

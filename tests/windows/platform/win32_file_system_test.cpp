@@ -84,5 +84,23 @@ TEST_F(Win32FileSystemTest, LongPathsWork) {
   EXPECT_TRUE(files.RemoveFolder(deep));
 }
 
+// Wine takes the access list and says it was set, but reads back one of its
+// own making (system, the user, everyone read), so the list is checked as the
+// platform layer set it; what a protected file still lets its owner do (the
+// installer runs elevated) is checked on the real file.
+TEST_F(Win32FileSystemTest, AProtectedFileGetsTheListOnlyAdministratorsMayChangeAndStillServesTheInstaller) {
+  const auto file = folder / "acad.lsp";
+  ASSERT_TRUE(files.WriteFile(file, "(princ)\r\n"));
+  ASSERT_TRUE(files.ProtectFile(file)) << files.LastError();
+  ASSERT_EQ(files.AccessListsSet().size(), 1u);
+  EXPECT_EQ(files.AccessListsSet()[0].first, "D:P(A;;FA;;;BA)(A;;FA;;;SY)(A;;FRFX;;;BU)");
+  EXPECT_EQ(files.AccessListsSet()[0].second, file);
+  EXPECT_TRUE(files.WriteFile(file, "(princ \"de novo\")\r\n"));
+  EXPECT_TRUE(files.ProtectFile(file));
+  EXPECT_TRUE(files.DeleteFile(file));
+  EXPECT_FALSE(files.ProtectFile(file));
+  EXPECT_EQ(files.LastError(), static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+}
+
 }  // namespace
 }  // namespace platform

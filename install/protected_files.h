@@ -1,0 +1,14 @@
+#pragma once
+// The files that CAD hosts load at start-up and the programs that every
+// user's shortcut or survey file starts: a standard user must not be able to
+// change them, or their code would run in every other user's session.
+#include <string>
+
+namespace install {
+
+// acad.lsp, on_start.lsp and the LISP and ObjectARX applications (.vlx,
+// .fas, .des, .arx, .dll) directly in c:\geolume or c:\geolume\simbolos, and
+// the programs the shortcuts and the file associations start.
+bool IsProtectedProductFile(const std::string& path);
+
+}  // namespace install
