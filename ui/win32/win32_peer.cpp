@@ -308,7 +308,16 @@ void Peer::ApplyText() {
     SendMessageW(hwnd_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
     return;
   }
-  SetWindowTextW(hwnd_, text.c_str());
+  if (kind_ == PeerKind::Label) {
+    // A static control draws itself the moment its text is set. The text is
+    // the window's at once, for automation and screen readers, and drawn with
+    // the window's next paint: a run that changes it for every file draws it
+    // at the display's pace, not at its own.
+    DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  } else {
+    SetWindowTextW(hwnd_, text.c_str());
+  }
   // A transparent label leaves its old text behind unless its parent repaints below it.
   if (control_.Transparent() && kind_ == PeerKind::Label) {
     RECT r{};
@@ -409,8 +418,8 @@ void Peer::ApplyProgress() {
   if (kind_ != PeerKind::ProgressBar) return;
   auto& bar = static_cast<ProgressBar&>(control_);
   SendMessageW(hwnd_, PBM_SETRANGE32, bar.Min(), bar.Max());
+  // Drawn with the window's next paint, like the labels beside it.
   SendMessageW(hwnd_, PBM_SETPOS, bar.Position(), 0);
-  UpdateWindow(hwnd_);
 }
 
 void Peer::LoadPicture() {
