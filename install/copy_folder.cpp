@@ -104,6 +104,7 @@ int CopyFolder(const InstallationContext& context, const std::string& source_fol
     context.progress.SetBarPosition(i);
     copy.Entry(source_folder, target_folder, (*listing)[i]);
   }
+  context.progress.EndOfStep();
   return copy.Copied();
 }
 
