@@ -93,17 +93,15 @@ std::optional<std::uint32_t> DosTimeOf(const FILETIME& local) {
   return (static_cast<std::uint32_t>(date) << 16) | time;
 }
 
+// The time and the size in one question to the open file.
 std::optional<FileStamp> StampOf(HANDLE file) {
-  FILETIME written{};
+  BY_HANDLE_FILE_INFORMATION info{};
   FILETIME local{};
-  if (!GetFileTime(file, nullptr, nullptr, &written)) return std::nullopt;
-  if (!FileTimeToLocalFileTime(&written, &local)) return std::nullopt;
+  if (!GetFileInformationByHandle(file, &info)) return std::nullopt;
+  if (!FileTimeToLocalFileTime(&info.ftLastWriteTime, &local)) return std::nullopt;
   const auto dos_time = DosTimeOf(local);
   if (!dos_time) return std::nullopt;
-  SetLastError(NO_ERROR);
-  const DWORD size_low = GetFileSize(file, nullptr);
-  if (size_low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return std::nullopt;
-  return FileStamp{*dos_time, size_low};
+  return FileStamp{*dos_time, info.nFileSizeLow};
 }
 
 }  // namespace
@@ -163,6 +161,10 @@ bool Win32FileSystem::RemoveFolder(const std::string& path) {
 
 bool Win32FileSystem::CopyFile(const std::string& source, const std::string& target) {
   return Outcome(CopyFileW(ApiPath(source).c_str(), ApiPath(target).c_str(), FALSE));
+}
+
+bool Win32FileSystem::CopyNewFile(const std::string& source, const std::string& target) {
+  return Outcome(CopyFileW(ApiPath(source).c_str(), ApiPath(target).c_str(), TRUE));
 }
 
 bool Win32FileSystem::DeleteFile(const std::string& path) {
