@@ -4,12 +4,16 @@
 //
 //   bench_copy.exe [realistic|FILES]
 // Prints, for the first copy and for a second one over the finished copy,
-// each kind of call: how many per file and the microseconds they took per file.
+// each kind of call: how many per file and the microseconds they took per
+// file, in the fastest of three repetitions.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "bench/bench_clock.h"
 #include "bench/bench_medium.h"
@@ -29,6 +33,7 @@ namespace {
 
 constexpr char kMedium[] = "C:\\Profile-CD";
 constexpr char kTarget[] = "C:\\Profile-Target";
+constexpr int kRepetitions = 3;
 
 class CountedProgress : public install::InstallationProgress {
  public:
@@ -59,8 +64,15 @@ void Fail(const std::string& what) {
   std::exit(1);
 }
 
+struct PassResult {
+  int files = 0;
+  int copied = 0;
+  double seconds = 0;
+  std::map<std::string, bench::CallTime> times;
+};
+
 // Every step of the table that the medium has, each into a folder of its own.
-void Pass(const char* name, Windows& windows) {
+PassResult Pass(Windows& windows) {
   CountedProgress progress;
   bool restart_needed = false;
   int messages = 0;
@@ -69,7 +81,7 @@ void Pass(const char* name, Windows& windows) {
                                              nullptr, [&](const install::InstallationMessage&) { ++messages; },
                                              progress, restart_needed};
   windows.files.Clear();
-  int copied = 0;
+  PassResult result;
   double start = bench::NowSeconds();
   int index = 0;
   for (const install::CopyStep& step : install::kCopyTable) {
@@ -77,15 +89,33 @@ void Pass(const char* name, Windows& windows) {
     std::string target = std::string(kTarget) + "\\" + std::to_string(++index);
     if (!windows.real_files.FolderExists(source)) continue;
     windows.real_files.CreateFolders(target);
-    copied += install::CopyFolder(context, source, target, step.rule);
+    result.copied += install::CopyFolder(context, source, target, step.rule);
   }
-  double seconds = bench::NowSeconds() - start;
+  result.seconds = bench::NowSeconds() - start;
   if (messages != 0) Fail(std::to_string(messages) + " error boxes");
-  int files = progress.files;
-  std::printf("%s: %d files, %d copied, %.3f s, %.1f us per file\n", name, files, copied, seconds,
-              seconds * 1e6 / files);
+  result.files = progress.files;
+  result.times = windows.files.Times();
+  return result;
+}
+
+double TimedXcopy() {
+  double start = bench::NowSeconds();
+  int code = bench::RunToEnd("C:\\windows\\system32\\xcopy.exe",
+                             std::string("xcopy ") + kMedium + " " + kTarget + "\\ /E /I /H /Q /Y");
+  double seconds = bench::NowSeconds() - start;
+  if (code != 0) Fail("xcopy ended with " + std::to_string(code));
+  return seconds;
+}
+
+// The fastest repetition: the machine is shared, and others' load only adds.
+void Print(const char* name, const std::vector<PassResult>& passes) {
+  const PassResult& best = *std::min_element(passes.begin(), passes.end(),
+                                             [](const auto& a, const auto& b) { return a.seconds < b.seconds; });
+  int files = best.files;
+  std::printf("%s: %d files, %d copied; fastest of %zu: %.3f s, %.1f us per file\n", name, files, best.copied,
+              passes.size(), best.seconds, best.seconds * 1e6 / files);
   std::printf("  %-14s %10s %14s\n", "call", "per file", "us per file");
-  for (const auto& [call, time] : windows.files.Times()) {
+  for (const auto& [call, time] : best.times) {
     std::printf("  %-14s %10.2f %14.1f\n", call.c_str(), static_cast<double>(time.calls) / files,
                 time.seconds * 1e6 / files);
   }
@@ -101,16 +131,20 @@ int main(int argc, char** argv) {
                                                 : bench::AddScaledBulk(kMedium, std::atoi(shape.c_str()), 4096);
   std::printf("medium: %d files, %.1f MiB\n", size.files, size.bytes / 1048576.0);
   Windows windows;
-  Pass("first copy", windows);
-  Pass("over it again", windows);
-  bench::RemoveTree(kTarget);
-  double start = bench::NowSeconds();
-  int code = bench::RunToEnd("C:\\windows\\system32\\xcopy.exe",
-                             std::string("xcopy ") + kMedium + " " + kTarget + "\\ /E /I /H /Q /Y");
-  double seconds = bench::NowSeconds() - start;
-  if (code != 0) Fail("xcopy ended with " + std::to_string(code));
-  std::printf("xcopy: %.3f s, %.1f us per file\n", seconds, seconds * 1e6 / size.files);
-  bench::RemoveTree(kTarget);
+  std::vector<PassResult> first;
+  std::vector<PassResult> again;
+  std::vector<double> xcopy;
+  for (int r = 0; r < kRepetitions; ++r) {
+    first.push_back(Pass(windows));
+    again.push_back(Pass(windows));
+    bench::RemoveTree(kTarget);
+    xcopy.push_back(TimedXcopy());
+    bench::RemoveTree(kTarget);
+  }
+  Print("first copy", first);
+  Print("over it again", again);
+  double fastest = *std::min_element(xcopy.begin(), xcopy.end());
+  std::printf("xcopy: fastest of %zu: %.3f s, %.1f us per file\n", xcopy.size(), fastest, fastest * 1e6 / size.files);
   bench::RemoveTree(kMedium);
   return 0;
 }

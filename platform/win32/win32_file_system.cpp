@@ -93,15 +93,17 @@ std::optional<std::uint32_t> DosTimeOf(const FILETIME& local) {
   return (static_cast<std::uint32_t>(date) << 16) | time;
 }
 
-// The time and the size in one question to the open file.
 std::optional<FileStamp> StampOf(HANDLE file) {
-  BY_HANDLE_FILE_INFORMATION info{};
+  FILETIME written{};
   FILETIME local{};
-  if (!GetFileInformationByHandle(file, &info)) return std::nullopt;
-  if (!FileTimeToLocalFileTime(&info.ftLastWriteTime, &local)) return std::nullopt;
+  if (!GetFileTime(file, nullptr, nullptr, &written)) return std::nullopt;
+  if (!FileTimeToLocalFileTime(&written, &local)) return std::nullopt;
   const auto dos_time = DosTimeOf(local);
   if (!dos_time) return std::nullopt;
-  return FileStamp{*dos_time, info.nFileSizeLow};
+  SetLastError(NO_ERROR);
+  const DWORD size_low = GetFileSize(file, nullptr);
+  if (size_low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return std::nullopt;
+  return FileStamp{*dos_time, size_low};
 }
 
 }  // namespace
