@@ -179,6 +179,12 @@ void Peer::Create(HWND parent) {
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   backend_.Register(hwnd_, this);
+  if (kind_ == PeerKind::ProgressBar) {
+    // GWLP_USERDATA is the application's on every window, the controls' too.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    progress_proc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Peer::ProgressProc)));
+  }
   ApplyFont();
   switch (kind_) {
     case PeerKind::StatusBar:
@@ -414,12 +420,24 @@ void Peer::ApplySelection() {
   suppress_events = false;
 }
 
+// The control holds the new position at once, for automation, and draws it
+// with the window's next paint, like the labels beside it: the progress
+// control would otherwise draw itself on every change.
 void Peer::ApplyProgress() {
   if (kind_ != PeerKind::ProgressBar) return;
   auto& bar = static_cast<ProgressBar&>(control_);
+  holding_paint_ = true;
   SendMessageW(hwnd_, PBM_SETRANGE32, bar.Min(), bar.Max());
-  // Drawn with the window's next paint, like the labels beside it.
   SendMessageW(hwnd_, PBM_SETPOS, bar.Position(), 0);
+  holding_paint_ = false;
+}
+
+// A paint the control asks for while its position is being set is left for
+// later: the area stays invalid and is drawn with the window's next paint.
+LRESULT CALLBACK Peer::ProgressProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<Peer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == WM_PAINT && self->holding_paint_) return 0;
+  return CallWindowProcW(self->progress_proc_, hwnd, message, wparam, lparam);
 }
 
 void Peer::LoadPicture() {
