@@ -25,14 +25,19 @@ platform::FileStamp RequireStamp(platform::FileSystem& files, const std::string&
 }  // namespace
 
 bool IsPreservedTable(const std::string& path) {
-  for (const char* table : kPreservedTables) {
-    if (text::SameTextIgnoringCase(path, table)) return true;
+  static const std::array<std::u32string, kPreservedTables.size()> folded_tables = [] {
+    std::array<std::u32string, kPreservedTables.size()> folded;
+    for (std::size_t i = 0; i < folded.size(); ++i) folded[i] = text::FoldedCodePoints(kPreservedTables[i]);
+    return folded;
+  }();
+  std::u32string folded = text::FoldedCodePoints(path);
+  for (const std::u32string& table : folded_tables) {
+    if (folded == table) return true;
   }
   return false;
 }
 
 bool IsSameFile(platform::FileSystem& files, const std::string& source, const std::string& target) {
-  if (!files.FileExists(target)) return false;
   platform::FileStamp from = RequireStamp(files, source);
   platform::FileStamp to = RequireStamp(files, target);
   return from.dos_date_time == to.dos_date_time && from.size_low == to.size_low;

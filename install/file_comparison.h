@@ -9,9 +9,9 @@ namespace install {
 // One of the tables the user fills in, which a copy never overwrites.
 bool IsPreservedTable(const std::string& path);
 
-// The target exists with the source's DOS date-time and the low 32 bits of
-// its size. Throws InstallError when either file exists but cannot be opened
-// for itself alone (another program holds it).
+// The target, which exists, has the source's DOS date-time and the low 32
+// bits of its size. Throws InstallError when either file cannot be opened for
+// itself alone (another program holds it).
 bool IsSameFile(platform::FileSystem& files, const std::string& source, const std::string& target);
 
 // The target exists and was written later than the source. A file whose time

@@ -24,6 +24,9 @@ class InstallationProgress {
   virtual void SetBarPosition(int position) = 0;
   // Between files: the run takes no input, yet must not look hung.
   virtual void KeepAlive() = 0;
+  // A copy step has gone through its whole listing: what it showed last
+  // must now be on the screen.
+  virtual void EndOfStep() = 0;
 };
 
 // A box the run shows; it waits until the user closes it.

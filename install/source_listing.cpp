@@ -30,28 +30,52 @@ bool FoldedBefore(const std::string& left, const std::string& right) {
   return left.size() < right.size();
 }
 
-std::string Displayed(const platform::DirectoryEntry& entry) {
-  return entry.is_folder ? "[" + entry.name + "]" : entry.name;
+// Upper-cased once per line rather than at each of the sort's comparisons.
+struct SortKey {
+  std::string folded;
+  ListedEntry entry;
+};
+
+// Names equal but for case keep an order all the same.
+bool Before(const std::string& folded_left, std::string_view left, const std::string& folded_right,
+            std::string_view right) {
+  if (folded_left != folded_right) return FoldedBefore(folded_left, folded_right);
+  return left < right;
+}
+
+bool KeyBefore(const SortKey& left, const SortKey& right) {
+  return Before(left.folded, left.entry.text, right.folded, right.entry.text);
 }
 
 }  // namespace
 
 bool ListsBefore(std::string_view left, std::string_view right) {
-  std::string folded_left = text::UpperCase(left);
-  std::string folded_right = text::UpperCase(right);
-  if (folded_left != folded_right) return FoldedBefore(folded_left, folded_right);
-  return left < right;
+  return Before(text::UpperCase(left), left, text::UpperCase(right), right);
+}
+
+std::optional<std::vector<ListedEntry>> ListedEntries(platform::FileSystem& files, const std::string& folder) {
+  auto entries = files.ListFolder(folder);
+  if (!entries) return std::nullopt;
+  std::vector<SortKey> keys;
+  keys.reserve(entries->size());
+  for (auto& entry : *entries) {
+    std::string text = entry.is_folder ? "[" + entry.name + "]" : std::move(entry.name);
+    keys.push_back({text::UpperCase(text), {std::move(text), entry.is_folder}});
+  }
+  std::sort(keys.begin(), keys.end(), KeyBefore);
+  std::vector<ListedEntry> listing;
+  listing.reserve(keys.size());
+  for (auto& key : keys) listing.push_back(std::move(key.entry));
+  return listing;
 }
 
 std::optional<std::vector<std::string>> SourceListing(platform::FileSystem& files, const std::string& folder) {
-  auto entries = files.ListFolder(folder);
+  auto entries = ListedEntries(files, folder);
   if (!entries) return std::nullopt;
-  std::vector<std::string> listing;
-  listing.reserve(entries->size());
-  for (const auto& entry : *entries) listing.push_back(Displayed(entry));
-  std::sort(listing.begin(), listing.end(),
-            [](const std::string& a, const std::string& b) { return ListsBefore(a, b); });
-  return listing;
+  std::vector<std::string> lines;
+  lines.reserve(entries->size());
+  for (auto& entry : *entries) lines.push_back(std::move(entry.text));
+  return lines;
 }
 
 }  // namespace install

@@ -11,7 +11,16 @@
 
 namespace install {
 
+// One line of the listing, and whether Windows listed a folder there.
+struct ListedEntry {
+  std::string text;
+  bool is_folder = false;
+};
+
 // nullopt when the folder cannot be listed; the file system's last error says why.
+std::optional<std::vector<ListedEntry>> ListedEntries(platform::FileSystem& files, const std::string& folder);
+
+// The lines alone.
 std::optional<std::vector<std::string>> SourceListing(platform::FileSystem& files, const std::string& folder);
 
 // True when `left` sorts before `right`: case is ignored, and punctuation

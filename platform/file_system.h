@@ -25,6 +25,7 @@ enum : std::uint32_t {
   kErrorPathNotFound = 3,
   kErrorAccessDenied = 5,
   kErrorSharingViolation = 32,
+  kErrorFileExists = 80,
   kErrorAlreadyExists = 183,
   kErrorDirNotEmpty = 145,
 };
@@ -61,6 +62,10 @@ class FileSystem {
   virtual bool RemoveFolder(const std::string& path) = 0;
   // Copies over an existing target; the target keeps the source's last-write time.
   virtual bool CopyFile(const std::string& source, const std::string& target) = 0;
+  // The same where nothing bears the target's name yet: when a file or folder
+  // does, fails with kErrorFileExists and leaves it alone. One look-up of the
+  // target's name instead of the two an overwriting copy makes.
+  virtual bool CopyNewFile(const std::string& source, const std::string& target) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;
   virtual bool RenameFile(const std::string& from, const std::string& to) = 0;
   virtual std::optional<std::uint32_t> GetAttributes(const std::string& path) = 0;

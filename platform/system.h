@@ -40,6 +40,9 @@ class System {
   virtual bool EnableShutdownPrivilege() = 0;
   // ExitWindowsEx with reason 0; true when Windows accepted the request.
   virtual bool RequestExit(std::uint32_t exit_flags) = 0;
+  // Microseconds from an arbitrary start, never going back: for pacing work
+  // against the display, not for dates.
+  virtual std::int64_t MonotonicMicroseconds() = 0;
 };
 
 }  // namespace platform

@@ -46,6 +46,9 @@ class RecordingFileSystem : public platform::FileSystem {
   bool CreateFolders(const std::string& path) override;
   bool RemoveFolder(const std::string& path) override { return inner_.RemoveFolder(path); }
   bool CopyFile(const std::string& source, const std::string& target) override;
+  bool CopyNewFile(const std::string& source, const std::string& target) override {
+    return Written(target, false, inner_.CopyNewFile(source, target));
+  }
   bool DeleteFile(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
   std::optional<std::uint32_t> GetAttributes(const std::string& path) override {

@@ -60,7 +60,9 @@ InstallationWindow::InstallationWindow(MainForm& form, platform::Platform& windo
                [&form](const std::string& text) { return form.Translate(text); },
                [this](const install::InstallationMessage& message) { ShowMessage(message); },
                *this,
-               form.GetState().restart_needed} {}
+               form.GetState().restart_needed},
+      paint_pace_(form.GetPlatform().system),
+      peek_pace_(form.GetPlatform().system) {}
 
 void InstallationWindow::ShowStatus(const std::string& text) {
   form_.sb1.SetSimpleText(text);
@@ -72,18 +74,52 @@ void InstallationWindow::ShowCopyCaption() { form_.Label11.Show(); }
 void InstallationWindow::ShowFiles(const std::string& from_line, const std::string& to_line) {
   form_.Labeltext.SetCaption(from_line);
   form_.Label24.SetCaption(to_line);
-  form_.Labeltext.Repaint();
-  form_.Label24.Repaint();
+  PaintWhenDue();
 }
 
-void InstallationWindow::SetBarRange(int minimum, int maximum) { form_.pb1.SetRange(minimum, maximum); }
+// A new range comes with the step's first position, which paints.
+void InstallationWindow::SetBarRange(int minimum, int maximum) {
+  form_.pb1.SetRange(minimum, maximum);
+  unpainted_ = true;
+}
 
-void InstallationWindow::SetBarPosition(int position) { form_.pb1.SetPosition(position); }
+void InstallationWindow::SetBarPosition(int position) {
+  form_.pb1.SetPosition(position);
+  PaintWhenDue();
+}
 
-// The copy takes no input; this keeps Windows from calling the window hung.
-void InstallationWindow::KeepAlive() { form_.App().GetBackend().KeepResponsive(); }
+// The copy takes no input; the peek keeps Windows from calling the window
+// hung, which a few times a second does as well as after every file.
+void InstallationWindow::KeepAlive() {
+  // A long file must not leave the screen a frame behind for its whole length.
+  if (unpainted_ && paint_pace_.Due()) Paint();
+  if (peek_pace_.Due()) Peek();
+}
 
+void InstallationWindow::EndOfStep() {
+  Paint();
+  Peek();
+}
+
+void InstallationWindow::PaintWhenDue() {
+  unpainted_ = true;
+  if (paint_pace_.Due()) Paint();
+}
+
+void InstallationWindow::Paint() {
+  form_.Panel2.Repaint();
+  paint_pace_.Done();
+  unpainted_ = false;
+}
+
+void InstallationWindow::Peek() {
+  form_.App().GetBackend().KeepResponsive();
+  peek_pace_.Done();
+}
+
+// The box waits for the user: what the run shows must be on the screen first.
 void InstallationWindow::ShowMessage(const install::InstallationMessage& message) {
+  Paint();
   form_.App().ShowMessage(
       {message.text, message.caption, ui::MessageIcon::None, message.owned_by_main_window ? &form_ : nullptr});
 }

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "install/installation_context.h"
+#include "shell/frame_pace.h"
 #include "shell/main_form.h"
 
 namespace shell {
@@ -24,12 +25,21 @@ class InstallationWindow : public install::InstallationProgress {
   void SetBarRange(int minimum, int maximum) override;
   void SetBarPosition(int position) override;
   void KeepAlive() override;
+  void EndOfStep() override;
 
  private:
   void ShowMessage(const install::InstallationMessage& message);
+  // The file lines and the bar, drawn at the display's pace: their texts
+  // and position change for every file, the pixels once a frame.
+  void PaintWhenDue();
+  void Paint();
+  void Peek();
 
   MainForm& form_;
   install::InstallationContext context_;
+  FramePace paint_pace_;
+  FramePace peek_pace_;
+  bool unpainted_ = false;
 };
 
 // Runs the installation on the main window; list_cad_profiles fills the CAD

@@ -1,5 +1,7 @@
 #include "ui/headless_backend.h"
 
+#include <memory>
+
 #include "ui/form.h"
 
 namespace ui {
@@ -8,7 +10,27 @@ namespace {
 // The frame a Windows 10 sizeable window draws around its client area.
 constexpr int kFrameWidth = 16;
 constexpr int kFrameHeight = 39;
+class WatchingPeer : public ControlPeer {
+ public:
+  WatchingPeer(HeadlessBackend& backend, Control& control) : backend_(backend), control_(control) {}
+  void Changed(Change change) override {
+    if (change == Change::Text) ++backend_.text_changes[control_.Name()];
+  }
+  void Repaint() override {
+    if (backend_.on_repaint) backend_.on_repaint(control_);
+    ++backend_.repaints[control_.Name()];
+  }
+
+ private:
+  HeadlessBackend& backend_;
+  Control& control_;
+};
+
 }  // namespace
+
+void HeadlessBackend::Watch(Control& control) {
+  control.AttachPeer(std::make_unique<WatchingPeer>(*this, control));
+}
 
 void HeadlessBackend::Realize(Form& form) {
   form.SetClientSize(form.Width() - kFrameWidth, form.Height() - kFrameHeight);

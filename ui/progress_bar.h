@@ -15,7 +15,7 @@ class ProgressBar : public Control {
     max_ = max;
     Changed(Change::Progress);
   }
-  // The bar redraws itself at once: progress is shown while no messages flow.
+  // Drawn with its window's next paint; a busy run repaints it itself.
   void SetPosition(int position) {
     if (position_ == position) return;
     position_ = position;

@@ -248,6 +248,7 @@ bool MemoryFileSystem::Succeed() {
 }
 
 bool MemoryFileSystem::FileExists(const std::string& path) {
+  ++calls["FileExists"];
   const auto where = Locate(path);
   if (where.error != 0) return Fail(where.error);
   if (where.node == nullptr) return Fail(kErrorFileNotFound);
@@ -256,6 +257,7 @@ bool MemoryFileSystem::FileExists(const std::string& path) {
 }
 
 bool MemoryFileSystem::FolderExists(const std::string& path) {
+  ++calls["FolderExists"];
   const auto where = Locate(path);
   if (where.error != 0) return Fail(where.error);
   if (where.node == nullptr) return Fail(kErrorFileNotFound);
@@ -265,6 +267,7 @@ bool MemoryFileSystem::FolderExists(const std::string& path) {
 
 std::optional<std::vector<DirectoryEntry>> MemoryFileSystem::ListFolder(
     const std::string& folder) {
+  ++calls["ListFolder"];
   const auto where = Locate(folder);
   if (where.error != 0 || where.node == nullptr) {
     Fail(kErrorPathNotFound);
@@ -288,6 +291,7 @@ std::optional<std::vector<DirectoryEntry>> MemoryFileSystem::ListFolder(
 }
 
 bool MemoryFileSystem::CreateFolders(const std::string& path) {
+  ++calls["CreateFolders"];
   const auto parsed = ParsePath(path);
   if (parsed.error != 0) return Fail(parsed.error);
   Node* folder = top_.get();
@@ -306,6 +310,7 @@ bool MemoryFileSystem::CreateFolders(const std::string& path) {
 }
 
 bool MemoryFileSystem::RemoveFolder(const std::string& path) {
+  ++calls["RemoveFolder"];
   const auto where = Locate(path);
   if (where.error != 0) return Fail(where.error);
   Node* node = where.node;
@@ -320,6 +325,17 @@ bool MemoryFileSystem::RemoveFolder(const std::string& path) {
 }
 
 bool MemoryFileSystem::CopyFile(const std::string& source, const std::string& target) {
+  ++calls["CopyFile"];
+  return Copy(source, target, true);
+}
+
+bool MemoryFileSystem::CopyNewFile(const std::string& source, const std::string& target) {
+  ++calls["CopyNewFile"];
+  return Copy(source, target, false);
+}
+
+// As Windows: the source is opened first, then the target created or replaced.
+bool MemoryFileSystem::Copy(const std::string& source, const std::string& target, bool overwrite) {
   const auto from = Locate(source);
   if (from.error != 0) return Fail(from.error);
   const Node* original = from.node;
@@ -329,6 +345,7 @@ bool MemoryFileSystem::CopyFile(const std::string& source, const std::string& ta
   if (original->held == FileSharing::None) return Fail(kErrorSharingViolation);
   const auto to = Locate(target);
   if (to.error != 0) return Fail(to.error);
+  if (!overwrite && to.node != nullptr) return Fail(kErrorFileExists);
   const auto failure = copy_failures_.find(PathKey(to.parts));
   if (failure != copy_failures_.end()) {
     const auto error = failure->second;
@@ -353,6 +370,7 @@ bool MemoryFileSystem::CopyFile(const std::string& source, const std::string& ta
 }
 
 bool MemoryFileSystem::DeleteFile(const std::string& path) {
+  ++calls["DeleteFile"];
   const auto where = Locate(path);
   if (where.error != 0) return Fail(where.error);
   Node* node = where.node;
@@ -366,6 +384,7 @@ bool MemoryFileSystem::DeleteFile(const std::string& path) {
 }
 
 bool MemoryFileSystem::RenameFile(const std::string& from, const std::string& to) {
+  ++calls["RenameFile"];
   const auto old_place = Locate(from);
   if (old_place.error != 0) return Fail(old_place.error);
   Node* node = old_place.node;
@@ -387,6 +406,7 @@ bool MemoryFileSystem::RenameFile(const std::string& from, const std::string& to
 }
 
 std::optional<std::uint32_t> MemoryFileSystem::GetAttributes(const std::string& path) {
+  ++calls["GetAttributes"];
   const auto where = Locate(path);
   if (where.error != 0) {
     Fail(where.error);
@@ -405,6 +425,7 @@ std::optional<std::uint32_t> MemoryFileSystem::GetAttributes(const std::string& 
 }
 
 bool MemoryFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
+  ++calls["SetAttributes"];
   const auto where = Locate(path);
   if (where.error != 0) return Fail(where.error);
   if (where.node == nullptr) return Fail(kErrorFileNotFound);
@@ -415,6 +436,7 @@ bool MemoryFileSystem::SetAttributes(const std::string& path, std::uint32_t attr
 }
 
 std::optional<FileStamp> MemoryFileSystem::ReadStamp(const std::string& path) {
+  ++calls["ReadStamp"];
   const auto where = Locate(path);
   std::uint32_t error = where.error;
   if (error == 0 && where.node == nullptr) error = kErrorFileNotFound;
@@ -432,6 +454,7 @@ std::optional<FileStamp> MemoryFileSystem::ReadStamp(const std::string& path) {
 }
 
 std::optional<std::string> MemoryFileSystem::ReadFile(const std::string& path) {
+  ++calls["ReadFile"];
   const auto where = Locate(path);
   std::uint32_t error = where.error;
   if (error == 0 && where.node == nullptr) error = kErrorFileNotFound;
@@ -447,6 +470,7 @@ std::optional<std::string> MemoryFileSystem::ReadFile(const std::string& path) {
 }
 
 bool MemoryFileSystem::WriteFile(const std::string& path, const std::string& bytes) {
+  ++calls["WriteFile"];
   const auto where = Locate(path);
   if (where.error != 0) return Fail(where.error);
   Node* node = where.node;

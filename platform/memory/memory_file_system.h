@@ -48,6 +48,7 @@ class MemoryFileSystem : public FileSystem {
   bool CreateFolders(const std::string& path) override;
   bool RemoveFolder(const std::string& path) override;
   bool CopyFile(const std::string& source, const std::string& target) override;
+  bool CopyNewFile(const std::string& source, const std::string& target) override;
   bool DeleteFile(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
   std::optional<std::uint32_t> GetAttributes(const std::string& path) override;
@@ -82,7 +83,8 @@ class MemoryFileSystem : public FileSystem {
   // Listing the folder fails with 5, as for a folder the user may not list;
   // its files can still be reached by name.
   void DenyListing(const std::string& path, bool denied = true);
-  // The next CopyFile onto this target fails with the error, changing nothing.
+  // The next CopyFile or CopyNewFile onto this target fails with the error,
+  // changing nothing.
   void FailCopyOnce(const std::string& target, std::uint32_t error);
   std::optional<MemoryEntry> Inspect(const std::string& path) const;
   // As a standard user: a protected file refuses every change with 5, and
@@ -90,6 +92,9 @@ class MemoryFileSystem : public FileSystem {
   void SetStandardUser(bool standard) { standard_user_ = standard; }
   // What DeleteAtRestart was given, in order.
   const std::vector<std::string>& DeletedAtRestart() const { return deleted_at_restart_; }
+  // How often each call of the interface was made, by its name: what a
+  // piece of code asks of Windows.
+  std::map<std::string, int> calls;
   // Every drive, folder and file, depth first, each folder's entries sorted
   // without regard to case.
   std::vector<MemoryEntry> Entries() const;
@@ -104,6 +109,7 @@ class MemoryFileSystem : public FileSystem {
   Location Locate(const std::string& path) const;
   Node& RequireNode(const std::string& path) const;
   Node& AddFolders(const std::vector<std::string>& parts, size_t count);
+  bool Copy(const std::string& source, const std::string& target, bool overwrite);
   bool Fail(std::uint32_t error);
   bool Refuses(const Node& node) const;
   bool Succeed();

@@ -25,6 +25,13 @@ class MemorySystem : public System {
     calls.push_back("RequestExit " + std::to_string(exit_flags));
     return exit_accepted;
   }
+  // Each reading returns the clock and then moves it on by the step, so that
+  // work which reads the clock also makes time pass.
+  std::int64_t MonotonicMicroseconds() override {
+    std::int64_t now = monotonic_microseconds;
+    monotonic_microseconds += microseconds_per_reading;
+    return now;
+  }
 
   std::string program_path = "D:\\Instalar.exe";
   std::string system_folder = "C:\\windows\\system32";
@@ -37,6 +44,8 @@ class MemorySystem : public System {
   std::vector<std::string> calls;
   bool token_opens = true;
   bool exit_accepted = true;
+  std::int64_t monotonic_microseconds = 0;
+  std::int64_t microseconds_per_reading = 0;
 };
 
 }  // namespace platform

@@ -167,6 +167,10 @@ bool Win32FileSystem::CopyFile(const std::string& source, const std::string& tar
   return Outcome(CopyFileW(ApiPath(source).c_str(), ApiPath(target).c_str(), FALSE));
 }
 
+bool Win32FileSystem::CopyNewFile(const std::string& source, const std::string& target) {
+  return Outcome(CopyFileW(ApiPath(source).c_str(), ApiPath(target).c_str(), TRUE));
+}
+
 bool Win32FileSystem::DeleteFile(const std::string& path) {
   return Outcome(DeleteFileW(ApiPath(path).c_str()));
 }

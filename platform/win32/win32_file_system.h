@@ -16,6 +16,7 @@ class Win32FileSystem : public FileSystem {
   bool CreateFolders(const std::string& path) override;
   bool RemoveFolder(const std::string& path) override;
   bool CopyFile(const std::string& source, const std::string& target) override;
+  bool CopyNewFile(const std::string& source, const std::string& target) override;
   bool DeleteFile(const std::string& path) override;
   bool RenameFile(const std::string& from, const std::string& to) override;
   std::optional<std::uint32_t> GetAttributes(const std::string& path) override;

@@ -123,6 +123,18 @@ bool Win32System::EnableShutdownPrivilege() {
 
 bool Win32System::RequestExit(std::uint32_t exit_flags) { return ExitWindowsEx(exit_flags, 0) != 0; }
 
+std::int64_t Win32System::MonotonicMicroseconds() {
+  static const LONGLONG frequency = [] {
+    LARGE_INTEGER f{};
+    QueryPerformanceFrequency(&f);
+    return f.QuadPart;
+  }();
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  // Whole seconds and the rest apart, so that the product cannot overflow.
+  return now.QuadPart / frequency * 1000000 + now.QuadPart % frequency * 1000000 / frequency;
+}
+
 std::vector<std::string> CommandLineArguments() {
   int count = 0;
   LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);

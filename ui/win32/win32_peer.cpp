@@ -179,6 +179,12 @@ void Peer::Create(HWND parent) {
     SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
   backend_.Register(hwnd_, this);
+  if (kind_ == PeerKind::ProgressBar) {
+    // GWLP_USERDATA is the application's on every window, the controls' too.
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    progress_proc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Peer::ProgressProc)));
+  }
   ApplyFont();
   switch (kind_) {
     case PeerKind::StatusBar:
@@ -308,7 +314,16 @@ void Peer::ApplyText() {
     SendMessageW(hwnd_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
     return;
   }
-  SetWindowTextW(hwnd_, text.c_str());
+  if (kind_ == PeerKind::Label) {
+    // A static control draws itself the moment its text is set. The text is
+    // the window's at once, for automation and screen readers, and drawn with
+    // the window's next paint: a run that changes it for every file draws it
+    // at the display's pace, not at its own.
+    DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  } else {
+    SetWindowTextW(hwnd_, text.c_str());
+  }
   // A transparent label leaves its old text behind unless its parent repaints below it.
   if (control_.Transparent() && kind_ == PeerKind::Label) {
     RECT r{};
@@ -405,12 +420,24 @@ void Peer::ApplySelection() {
   suppress_events = false;
 }
 
+// The control holds the new position at once, for automation, and draws it
+// with the window's next paint, like the labels beside it: the progress
+// control would otherwise draw itself on every change.
 void Peer::ApplyProgress() {
   if (kind_ != PeerKind::ProgressBar) return;
   auto& bar = static_cast<ProgressBar&>(control_);
+  holding_paint_ = true;
   SendMessageW(hwnd_, PBM_SETRANGE32, bar.Min(), bar.Max());
   SendMessageW(hwnd_, PBM_SETPOS, bar.Position(), 0);
-  UpdateWindow(hwnd_);
+  holding_paint_ = false;
+}
+
+// A paint the control asks for while its position is being set is left for
+// later: the area stays invalid and is drawn with the window's next paint.
+LRESULT CALLBACK Peer::ProgressProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  auto* self = reinterpret_cast<Peer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (message == WM_PAINT && self->holding_paint_) return 0;
+  return CallWindowProcW(self->progress_proc_, hwnd, message, wparam, lparam);
 }
 
 void Peer::LoadPicture() {

@@ -48,6 +48,8 @@ class Peer : public ControlPeer {
   void LoadPicture();
   void FitWidthToText();
   void FillRadioButtons();
+  // The progress bar's own procedure in front of the control's.
+  static LRESULT CALLBACK ProgressProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 
   Win32Backend& backend_;
   Control& control_;
@@ -61,6 +63,8 @@ class Peer : public ControlPeer {
   int picture_height_ = 0;
   std::vector<HWND> radio_buttons_;
   HWND radio_frame_ = nullptr;
+  WNDPROC progress_proc_ = nullptr;
+  bool holding_paint_ = false;
 };
 
 PeerKind KindOf(const Control& control);

@@ -1,3 +1,4 @@
+#include <map>
 #include <string>
 #include <vector>
 
@@ -184,6 +185,41 @@ TEST_F(CopyFolderTest, OtherCopyErrorsAreNotRetriedAndSpeakSpanish) {
                                 "Error 5 al copiar el archivo D:\\programa\\a.exe para c:\\Geolume\\a.exe. "}));
   EXPECT_EQ(backend.messages[0].caption, "Error en la instalación");
   EXPECT_FALSE(windows.files.FileExists("c:\\Geolume\\a.exe"));
+}
+
+// Under Windows every question about a file is a trip to the file system, and
+// one about a name that is not there searches the whole folder.
+TEST_F(CopyFolderTest, EachFactAboutAFileIsAskedOnce) {
+  for (const char* name : {"a.dll", "b.dll", "c.dll"}) windows.files.AddFile(std::string(kSource) + name, name, kOld);
+  auto& calls = windows.files.calls;
+  calls.clear();
+  EXPECT_EQ(Copy(), 3);
+  // Both folders listed once; each file copied onto its new name and given its attributes.
+  EXPECT_EQ(calls, (std::map<std::string, int>{{"ListFolder", 2}, {"CopyNewFile", 3}, {"SetAttributes", 3}}));
+  windows.files.SetAttributes("c:\\Geolume\\b.dll", platform::kAttributeHidden);
+  calls.clear();
+  EXPECT_EQ(Copy(), 0);
+  // Over equal files: each target looked at once and both stamps read; only
+  // the hidden one needs its attributes set.
+  EXPECT_EQ(calls, (std::map<std::string, int>{
+                       {"ListFolder", 2}, {"GetAttributes", 3}, {"ReadStamp", 6}, {"SetAttributes", 1}}));
+  EXPECT_EQ(Attributes("c:\\Geolume\\b.dll"), platform::kAttributeNormal);
+  EXPECT_TRUE(backend.messages.empty());
+}
+
+TEST_F(CopyFolderTest, ANameThatTurnsUpDuringTheStepIsTreatedAsAnyTarget) {
+  // The folder's entry "[Sub]" names the file "[Sub]" too, which the step
+  // then meets a second time: by then it is there.
+  windows.files.AddFolder("D:\\programa\\Sub");
+  windows.files.AddFile("D:\\programa\\[Sub]", "file", kOld);
+  windows.files.AddFile("D:\\programa\\new.dll", "new", kNew);
+  windows.files.AddFile("c:\\Geolume\\NEW.DLL", "old", kOld, platform::kAttributeReadOnly);
+  EXPECT_EQ(Copy(), 2);
+  EXPECT_EQ(Content("c:\\Geolume\\[Sub]"), "file");
+  EXPECT_EQ(Attributes("c:\\Geolume\\[Sub]"), platform::kAttributeNormal);
+  EXPECT_FALSE(windows.files.FolderExists("c:\\Geolume\\Sub"));
+  EXPECT_EQ(Content("c:\\Geolume\\new.dll"), "new");
+  EXPECT_TRUE(backend.messages.empty());
 }
 
 }  // namespace

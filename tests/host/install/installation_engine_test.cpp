@@ -22,6 +22,7 @@ class RecordedProgress : public install::InstallationProgress {
   }
   void SetBarPosition(int position) override { positions.push_back(position); }
   void KeepAlive() override { ++keep_alive; }
+  void EndOfStep() override { events.push_back("end of step"); }
 
   std::vector<std::string> events;
   std::vector<int> positions;
@@ -73,6 +74,22 @@ TEST_F(InstallationEngine, TellsItsProgressEveryStepInOrderAndLooksUpEveryText) 
       << "looked up before the values go in";
   EXPECT_EQ(progress.events.back(), "status <Criando atalhos...>");
   EXPECT_EQ(progress.keep_alive, 1);
+  // Every step that was copied ends before the next begins, the last before
+  // the run moves on: what it showed last is then on the screen.
+  int open_steps = 0;
+  int ended = 0;
+  for (const std::string& event : progress.events) {
+    if (event.rfind("range ", 0) == 0) {
+      EXPECT_EQ(open_steps++, 0) << "a step began before the last one ended";
+    }
+    if (event.rfind("status ", 0) == 0) {
+      EXPECT_EQ(open_steps, 0) << event;
+    }
+    if (event != "end of step") continue;
+    EXPECT_EQ(--open_steps, 0) << "a step ended that had not begun";
+    ++ended;
+  }
+  EXPECT_EQ(ended, 10);  // the copy table less the two absent steps
   // Spanish folders and the looked-up class names of the associations.
   EXPECT_TRUE(windows.files.FolderExists("c:\\Geolume\\Informes"));
   EXPECT_EQ(windows.files.ReadFile("c:\\geolume\\geolume.exe"), "programa");

@@ -86,6 +86,36 @@ TEST(MemoryFileSystem, CopyKeepsTimeAndContentAndAddsArchive) {
   EXPECT_TRUE(files.CopyFile("d:\\medium\\geolume.exe", "c:\\geolume\\geolume.exe"));
 }
 
+TEST(MemoryFileSystem, CopyOfANewFileRefusesEveryNameThatIsThereAndOtherwiseCopiesAlike) {
+  MemoryFileSystem files;
+  files.AddFile("c:\\medium\\a.txt", "new", kOld, kAttributeHidden);
+  files.AddFile("c:\\geolume\\A.TXT", "old", MemoryFileSystem::kDefaultClock, kAttributeReadOnly);
+  files.AddFolder("c:\\geolume\\sub");
+  // A file of another case and a folder both bear the name.
+  EXPECT_FALSE(files.CopyNewFile("c:\\medium\\a.txt", "c:\\geolume\\a.txt"));
+  EXPECT_EQ(files.LastError(), kErrorFileExists);
+  EXPECT_EQ(files.Inspect("c:\\geolume\\a.txt")->content, "old");
+  EXPECT_FALSE(files.CopyNewFile("c:\\medium\\a.txt", "c:\\geolume\\SUB"));
+  EXPECT_EQ(files.LastError(), kErrorFileExists);
+  // The source is opened first: its errors come before the target's.
+  EXPECT_FALSE(files.CopyNewFile("c:\\medium\\missing.txt", "c:\\geolume\\a.txt"));
+  EXPECT_EQ(files.LastError(), kErrorFileNotFound);
+  EXPECT_FALSE(files.CopyNewFile("c:\\medium\\a.txt", "c:\\nofolder\\a.txt"));
+  EXPECT_EQ(files.LastError(), kErrorPathNotFound);
+  // A failure meant for the target's copy is met by either copy.
+  files.FailCopyOnce("c:\\geolume\\b.txt", 1224);
+  EXPECT_FALSE(files.CopyNewFile("c:\\medium\\a.txt", "c:\\geolume\\b.txt"));
+  EXPECT_EQ(files.LastError(), 1224u);
+  EXPECT_FALSE(files.FileExists("c:\\geolume\\b.txt"));
+  ASSERT_TRUE(files.CopyNewFile("c:\\medium\\a.txt", "c:\\geolume\\b.txt"));
+  const auto copy = files.Inspect("c:\\geolume\\b.txt");
+  EXPECT_EQ(copy->content, "new");
+  EXPECT_EQ(copy->dos_date_time, kOld);
+  EXPECT_EQ(copy->attributes, kAttributeHidden | kAttributeArchive);
+  EXPECT_EQ(files.calls["CopyNewFile"], 6);
+  EXPECT_EQ(files.calls["CopyFile"], 0);
+}
+
 TEST(MemoryFileSystem, CopyFailuresLeaveTheTargetAlone) {
   MemoryFileSystem files;
   files.AddFile("c:\\medium\\a.txt", "new");

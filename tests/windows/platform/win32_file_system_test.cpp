@@ -51,6 +51,26 @@ TEST_F(Win32FileSystemTest, CopyKeepsTheSourceTimeAndAttributes) {
   EXPECT_EQ(files.LastError(), kErrorPathNotFound);
 }
 
+TEST_F(Win32FileSystemTest, CopyOfANewFileRefusesEveryNameThatIsThereAndOtherwiseCopiesAlike) {
+  const auto source = folder / "Tabela.tab";
+  ASSERT_TRUE(files.WriteFile(source, "table"));
+  SetLocalWriteTime(source, 2003, 5, 17, 9, 30, 42);
+  ASSERT_TRUE(files.WriteFile(folder / "TABELA OLD.TAB", "old"));
+  ASSERT_TRUE(files.CreateFolders(folder / "sub"));
+  EXPECT_FALSE(files.CopyNewFile(source, folder / "tabela old.tab"));
+  EXPECT_EQ(files.LastError(), kErrorFileExists);
+  EXPECT_EQ(files.ReadFile(folder / "tabela old.tab"), "old");
+  // A folder that bears the name refuses it too.
+  EXPECT_FALSE(files.CopyNewFile(source, folder / "SUB"));
+  EXPECT_TRUE(files.LastError() == kErrorFileExists || files.LastError() == kErrorAccessDenied) << files.LastError();
+  EXPECT_FALSE(files.CopyNewFile(folder / "missing.tab", folder / "new.tab"));
+  EXPECT_EQ(files.LastError(), kErrorFileNotFound);
+  ASSERT_TRUE(files.CopyNewFile(source, folder / "new.tab"));
+  EXPECT_EQ(files.ReadFile(folder / "new.tab"), "table");
+  EXPECT_EQ(files.ReadStamp(folder / "new.tab")->dos_date_time, files.ReadStamp(source)->dos_date_time);
+  EXPECT_EQ(files.ReadStamp(folder / "new.tab")->size_low, 5u);
+}
+
 TEST_F(Win32FileSystemTest, TimesOutsideTheDosRangeStampAsItsNearerEnd) {
   const auto early = folder / "unix zero.txt";
   const auto late = folder / "far future.txt";
