@@ -40,6 +40,8 @@ class System {
   virtual bool EnableShutdownPrivilege() = 0;
   // ExitWindowsEx with reason 0; true when Windows accepted the request.
   virtual bool RequestExit(std::uint32_t exit_flags) = 0;
+  // The local date and time as "YYYY-MM-DD HH:MM:SS", for logs.
+  virtual std::string LocalTime() = 0;
 };
 
 }  // namespace platform

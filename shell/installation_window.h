@@ -24,9 +24,10 @@ class InstallationWindow : public install::InstallationProgress {
   void SetBarRange(int minimum, int maximum) override;
   void SetBarPosition(int position) override;
   void KeepAlive() override;
+  // A box of the run, over the main window or on its own.
+  void ShowMessage(const install::InstallationMessage& message);
 
  private:
-  void ShowMessage(const install::InstallationMessage& message);
 
   MainForm& form_;
   install::InstallationContext context_;

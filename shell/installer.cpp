@@ -2,16 +2,36 @@
 
 #include <exception>
 
+#include "install/install_messages.h"
 #include "shell/agreement_form.h"
 #include "shell/command_line.h"
+#include "shell/exit_codes.h"
 #include "shell/installation_window.h"
 #include "shell/installer_state.h"
 #include "shell/main_form.h"
 #include "shell/restart_form.h"
+#include "shell/run_log.h"
+#include "shell/shell_messages.h"
+#include "shell/unattended_run.h"
 #include "shell/uninstall_command.h"
+#include "text/fill_in.h"
 #include "ui/application.h"
 
 namespace shell {
+
+namespace {
+
+// Nothing is done: a box names the argument, or, quiet, the log does.
+int RefuseCommandLine(MainForm& form, const CommandLine& command, RunLog& log) {
+  const std::string text = text::FillIn(form.Translate(messages::kBadArgument), {*command.bad_argument});
+  log.Failure(install::messages::kApplicationTitle, text);
+  if (!command.quiet) {
+    form.App().ShowMessage({text, install::messages::kApplicationTitle, ui::MessageIcon::Error, nullptr});
+  }
+  return kExitBadCommandLine;
+}
+
+}  // namespace
 
 int RunInstaller(ui::Backend& backend, platform::Platform& platform, const SystemMenuOf& system_menu_of,
                  const std::vector<std::string>& arguments) {
@@ -25,7 +45,17 @@ int RunInstaller(ui::Backend& backend, platform::Platform& platform, const Syste
     MainForm main_form(application, platform, state);
     backend.Realize(main_form);
     if (main_form.on_create) main_form.on_create();
+    RunLog log(platform, command.log_file);
+    if (command.bad_argument) return RefuseCommandLine(main_form, command, log);
+    if (command.help) {
+      main_form.App().ShowMessage({main_form.Translate(messages::kHelp), install::messages::kApplicationTitle,
+                                   ui::MessageIcon::Information, nullptr});
+      return kExitSuccess;
+    }
     if (command.uninstall) return RunUninstallCommand(main_form, command.quiet);
+    if (command.configure_cad_only) return RunCadConfigurationCommand(main_form, command, log);
+    if (command.Unattended()) return RunUnattendedInstallation(main_form, command, log);
+    state.offer_restart = !command.no_restart;
     AgreementForm agreement(application, platform, state);
     backend.Realize(agreement);
     RestartForm restart_prompt(application, platform);

@@ -2,14 +2,10 @@
 // The uninstall as Windows' list of programs starts it: a question, the work,
 // one closing box; quiet, no box at all. The main window is made for its
 // dictionary but never shown.
+#include "shell/exit_codes.h"
 #include "shell/main_form.h"
 
 namespace shell {
-
-// Exit codes as Windows Installer's.
-constexpr int kExitSuccess = 0;
-constexpr int kExitDeclined = 1602;
-constexpr int kExitFailure = 1603;
 
 // Returns the program's exit code.
 int RunUninstallCommand(MainForm& form, bool quiet);

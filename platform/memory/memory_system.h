@@ -25,12 +25,14 @@ class MemorySystem : public System {
     calls.push_back("RequestExit " + std::to_string(exit_flags));
     return exit_accepted;
   }
+  std::string LocalTime() override { return local_time; }
 
   std::string program_path = "D:\\Instalar.exe";
   std::string system_folder = "C:\\windows\\system32";
   std::string windows_folder = "C:\\windows";
   std::uint32_t platform_id = kPlatformWin32NT;
   Point cursor;
+  std::string local_time = "2026-03-02 08:30:00";
   // Version information by file path, compared without regard to letter case.
   std::map<std::string, FixedFileVersion> versions;
   // The privilege and exit requests, in order.

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <vector>
 
 #include "platform/win32/proc_address.h"
@@ -122,6 +123,15 @@ bool Win32System::EnableShutdownPrivilege() {
 }
 
 bool Win32System::RequestExit(std::uint32_t exit_flags) { return ExitWindowsEx(exit_flags, 0) != 0; }
+
+std::string Win32System::LocalTime() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", now.wYear, now.wMonth, now.wDay, now.wHour,
+                now.wMinute, now.wSecond);
+  return text;
+}
 
 std::vector<std::string> CommandLineArguments() {
   int count = 0;

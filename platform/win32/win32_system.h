@@ -17,6 +17,7 @@ class Win32System : public System {
   void SetCursorPosition(Point point) override;
   bool EnableShutdownPrivilege() override;
   bool RequestExit(std::uint32_t exit_flags) override;
+  std::string LocalTime() override;
 };
 
 // Before any other DLL is loaded: take DLLs only from the system folder, so a
