@@ -52,7 +52,7 @@ int RunInstaller(ui::Backend& backend, platform::Platform& platform, const Syste
                                    ui::MessageIcon::Information, nullptr});
       return kExitSuccess;
     }
-    if (command.uninstall) return RunUninstallCommand(main_form, command.quiet);
+    if (command.uninstall) return RunUninstallCommand(main_form, command.quiet, log);
     if (command.configure_cad_only) return RunCadConfigurationCommand(main_form, command, log);
     if (command.Unattended()) return RunUnattendedInstallation(main_form, command, log);
     state.offer_restart = !command.no_restart;

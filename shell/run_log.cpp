@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "text/fill_in.h"
+
 namespace shell {
 
 namespace {
@@ -39,6 +41,11 @@ void RunLog::Failure(const std::string& caption, const std::string& text) {
 
 void RunLog::Note(const std::string& caption, const std::string& text) {
   Write(caption.empty() ? text : caption + ": " + text);
+}
+
+int RunLog::Exit(const std::string& format, int code) {
+  Write(text::FillIn(format, {std::to_string(code)}));
+  return code;
 }
 
 void LoggedProgress::ShowStatus(const std::string& text) {

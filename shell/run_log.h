@@ -20,6 +20,8 @@ class RunLog {
   // What a box would have said that is no failure.
   void Note(const std::string& caption, const std::string& text);
   bool Failed() const { return failed_; }
+  // The last line: the exit code in the given format; returns the code.
+  int Exit(const std::string& format, int code);
 
  private:
   platform::Platform& windows_;

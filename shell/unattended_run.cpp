@@ -11,7 +11,6 @@
 #include "shell/installation_window.h"
 #include "shell/recorded_installation.h"
 #include "shell/shell_messages.h"
-#include "text/fill_in.h"
 #include "ui/application.h"
 #include "uninstall/uninstall_run.h"
 
@@ -63,8 +62,7 @@ int ExitCode(MainForm& form, RunLog& log, int verdict) {
     log.Write(form.Translate(messages::kRestartNeeded));
     code = kExitRestartNeeded;
   }
-  log.Write(text::FillIn(form.Translate(messages::kExitCode), {std::to_string(code)}));
-  return code;
+  return log.Exit(form.Translate(messages::kExitCode), code);
 }
 
 // An error nothing else handled ends the run as a failure, in the log, and

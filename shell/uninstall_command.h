@@ -4,10 +4,13 @@
 // dictionary but never shown.
 #include "shell/exit_codes.h"
 #include "shell/main_form.h"
+#include "shell/run_log.h"
 
 namespace shell {
 
-// Returns the program's exit code.
+// Returns the program's exit code. What a box says, or would say when quiet,
+// goes into the log as well.
+int RunUninstallCommand(MainForm& form, bool quiet, RunLog& log);
 int RunUninstallCommand(MainForm& form, bool quiet);
 
 }  // namespace shell

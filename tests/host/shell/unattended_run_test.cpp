@@ -256,3 +256,18 @@ TEST(NoRestart, TheExitCodeSaysWhatThePromptWouldHaveAsked) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(UnattendedRun, QuietUninstallSaysInTheLogWhatItsClosingBoxWould) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/lang=es"}), shell::kExitRestartNeeded);
+  ASSERT_NE(SearchPath().find("C:\\geolume"), std::string::npos);
+  EXPECT_EQ(Run({"/uninstall", "/quiet", "/log=" + std::string(kLog)}), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_FALSE(Installed());
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+  EXPECT_NE(Log().find("Desinstalación del Geolume: La desinstalación fue concluida."), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Código de salida: 0\r\n"), std::string::npos) << Log();
+}
+
+}  // namespace
