@@ -42,6 +42,8 @@ class System {
   virtual bool RequestExit(std::uint32_t exit_flags) = 0;
   // The local date and time as "YYYY-MM-DD HH:MM:SS", for logs.
   virtual std::string LocalTime() = 0;
+  // The user's temporary folder, without a trailing "\".
+  virtual std::string TempFolder() = 0;
 };
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "shell/installer.h"
 
 #include <exception>
+#include <optional>
 
 #include "install/install_messages.h"
 #include "shell/agreement_form.h"
@@ -31,6 +32,33 @@ int RefuseCommandLine(MainForm& form, const CommandLine& command, RunLog& log) {
   return kExitBadCommandLine;
 }
 
+void ShowHelp(MainForm& form) {
+  form.App().ShowMessage(
+      {form.Translate(messages::kHelp), install::messages::kApplicationTitle, ui::MessageIcon::Information, nullptr});
+}
+
+// The runs the command line asks for instead of the interactive installer;
+// nullopt for that one.
+std::optional<int> RunCommand(MainForm& form, const CommandLine& command) {
+  RunLog log(form.GetPlatform(), command.log_file);
+  int code = kExitSuccess;
+  if (command.bad_argument) {
+    code = RefuseCommandLine(form, command, log);
+  } else if (command.help) {
+    ShowHelp(form);
+  } else if (command.uninstall) {
+    code = RunUninstallCommand(form, command.quiet, log);
+  } else if (command.configure_cad_only) {
+    code = RunCadConfigurationCommand(form, command, log);
+  } else if (command.Unattended()) {
+    code = RunUnattendedInstallation(form, command, log);
+  } else {
+    return std::nullopt;
+  }
+  if (command.quiet) log.KeepIfFailed(code);
+  return code;
+}
+
 }  // namespace
 
 int RunInstaller(ui::Backend& backend, platform::Platform& platform, const SystemMenuOf& system_menu_of,
@@ -45,16 +73,7 @@ int RunInstaller(ui::Backend& backend, platform::Platform& platform, const Syste
     MainForm main_form(application, platform, state);
     backend.Realize(main_form);
     if (main_form.on_create) main_form.on_create();
-    RunLog log(platform, command.log_file);
-    if (command.bad_argument) return RefuseCommandLine(main_form, command, log);
-    if (command.help) {
-      main_form.App().ShowMessage({main_form.Translate(messages::kHelp), install::messages::kApplicationTitle,
-                                   ui::MessageIcon::Information, nullptr});
-      return kExitSuccess;
-    }
-    if (command.uninstall) return RunUninstallCommand(main_form, command.quiet, log);
-    if (command.configure_cad_only) return RunCadConfigurationCommand(main_form, command, log);
-    if (command.Unattended()) return RunUnattendedInstallation(main_form, command, log);
+    if (const auto code = RunCommand(main_form, command)) return *code;
     state.offer_restart = !command.no_restart;
     AgreementForm agreement(application, platform, state);
     backend.Realize(agreement);
@@ -70,7 +89,8 @@ int RunInstaller(ui::Backend& backend, platform::Platform& platform, const Syste
     AttachInstallation(main_form, [&main_form] { main_form.cad_panel.ListCadProfiles(); });
     return application.Run();
   } catch (const std::exception& error) {
-    // Nothing could be built: say why, then leave.
+    // Nothing could be built: say why, then leave; a quiet run says nothing.
+    if (command.quiet) return kExitFailure;
     application.HandleError(error);
     return 1;
   }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "shell/exit_codes.h"
 #include "text/fill_in.h"
 
 namespace shell {
@@ -30,8 +31,17 @@ RunLog::RunLog(platform::Platform& windows, std::optional<std::string> path)
 
 // A line that cannot be written is lost: there is nobody to tell.
 void RunLog::Write(const std::string& text) {
-  if (!path_) return;
-  windows_.files.AppendFile(*path_, windows_.system.LocalTime() + "  " + WindowsLines(text) + "\r\n");
+  const std::string line = windows_.system.LocalTime() + "  " + WindowsLines(text) + "\r\n";
+  if (path_) {
+    windows_.files.AppendFile(*path_, line);
+  } else {
+    lines_ += line;
+  }
+}
+
+void RunLog::KeepIfFailed(int exit_code) {
+  if (path_ || exit_code == kExitSuccess || exit_code == kExitRestartNeeded) return;
+  windows_.files.AppendFile(windows_.system.TempFolder() + "\\" + kFailedRunLog, lines_);
 }
 
 void RunLog::Failure(const std::string& caption, const std::string& text) {

@@ -10,6 +10,9 @@
 
 namespace shell {
 
+// In the user's temporary folder.
+constexpr char kFailedRunLog[] = "Geolume-Instalar.log";
+
 class RunLog {
  public:
   RunLog(platform::Platform& windows, std::optional<std::string> path);
@@ -22,10 +25,14 @@ class RunLog {
   bool Failed() const { return failed_; }
   // The last line: the exit code in the given format; returns the code.
   int Exit(const std::string& format, int code);
+  // A run without a log file that failed leaves its lines in the user's
+  // temporary folder: a configuration at logon has nobody else to tell.
+  void KeepIfFailed(int exit_code);
 
  private:
   platform::Platform& windows_;
   std::optional<std::string> path_;
+  std::string lines_;  // everything written, for KeepIfFailed
   bool failed_ = false;
 };
 

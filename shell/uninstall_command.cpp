@@ -38,7 +38,7 @@ int RunUninstallCommand(MainForm& form, bool quiet, RunLog& log) {
     log.Note(caption, text);
     if (!quiet) form.App().ShowMessage({text, caption, ui::MessageIcon::None, nullptr});
   };
-  if (!language) {
+  if (!language && !uninstall::HasUserCadRecord(windows)) {
     show(form.Translate(uninstall::messages::kNothingInstalled));
     return log.Exit(form.Translate(messages::kExitCode), kExitSuccess);
   }

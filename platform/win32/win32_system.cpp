@@ -133,6 +133,14 @@ std::string Win32System::LocalTime() {
   return text;
 }
 
+std::string Win32System::TempFolder() {
+  wchar_t path[MAX_PATH + 2] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, path);
+  std::string folder = length > 0 && length <= MAX_PATH + 1 ? Narrow(path) : std::string();
+  if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  return folder;
+}
+
 std::vector<std::string> CommandLineArguments() {
   int count = 0;
   LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);

@@ -17,6 +17,8 @@
 #include "tests/host/shell/test_windows.h"
 #include "ui/application.h"
 #include "ui/headless_backend.h"
+#include "shell/run_log.h"
+#include "uninstall/logon_setup.h"
 #include "uninstall/uninstall_locations.h"
 
 namespace {
@@ -268,6 +270,111 @@ TEST_F(UnattendedRun, QuietUninstallSaysInTheLogWhatItsClosingBoxWould) {
   EXPECT_EQ(SearchPath(), "C:\\Suporte");
   EXPECT_NE(Log().find("Desinstalación del Geolume: La desinstalación fue concluida."), std::string::npos) << Log();
   EXPECT_NE(Log().find("Código de salida: 0\r\n"), std::string::npos) << Log();
+}
+
+}  // namespace
+
+namespace {
+
+constexpr auto kMachine = RegistryRoot::LocalMachine;
+constexpr char kAdminLocal[] = "C:\\Users\\Usuario\\AppData\\Local";
+constexpr char kMariaLocal[] = "C:\\Users\\Maria\\AppData\\Local";
+
+// Windows' own logon: the entry's command run as the user who logs on, from
+// where it names. The in-memory machine has one user hive, which stands for
+// the hive of whoever is "logged on"; each user has a local folder of their own.
+class LogonSetup : public UnattendedRun {
+ protected:
+  void SetUp() override {
+    UnattendedRun::SetUp();
+    windows.files.AddFolder(kMariaLocal);
+  }
+
+  void LogOnAs(const std::string& local_folder) {
+    windows.shell.SetSpecialFolder(platform::kFolderLocalAppData, local_folder);
+  }
+
+  std::string Value(const char* key, const char* name) {
+    const auto value = windows.registry.ReadValue(kMachine, key, name);
+    return value ? value->text : "(missing)";
+  }
+
+  // Runs the entry's StubPath as Windows would: its program, its switches.
+  int RunEntry(const char* key) {
+    const std::string command = Value(key, "StubPath");
+    const std::size_t end = command.find('"', 1);
+    EXPECT_EQ(command[0], '"');
+    windows.system.program_path = command.substr(1, end - 1);
+    std::vector<std::string> arguments;
+    std::istringstream words(command.substr(end + 1));
+    for (std::string word; words >> word;) arguments.push_back(word);
+    return Run(arguments);
+  }
+
+  std::string MariasRecord() { return std::string(kMariaLocal) + "\\Geolume\\Configuracao-CAD.txt"; }
+};
+
+TEST_F(LogonSetup, EveryUserIsConfiguredAtLogonAndGivenBackAfterTheUninstall) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  const std::string uninstaller = uninstall::UninstallerPath(windows.shell);
+  EXPECT_EQ(Value(uninstall::kCadSetupKey, "StubPath"), "\"" + uninstaller + "\" /configurecad /quiet");
+  EXPECT_EQ(Value(uninstall::kCadSetupKey, "Version"), "1,0,0,1");
+  EXPECT_EQ(windows.registry.ReadValue(kMachine, uninstall::kCadSetupKey, "IsInstalled")->number, 1u);
+
+  LogOnAs(kMariaLocal);
+  EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos);
+  EXPECT_TRUE(windows.files.FileExists(MariasRecord()));
+
+  // The administrator's uninstall cannot reach Maria's hive: it leaves her a restore.
+  LogOnAs(kAdminLocal);
+  windows.system.program_path = uninstaller;
+  EXPECT_EQ(Run({"/uninstall", "/quiet"}), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_FALSE(Installed());
+  EXPECT_FALSE(windows.registry.KeyExists(kMachine, uninstall::kCadSetupKey));
+  EXPECT_EQ(Value(uninstall::kCadRestoreKey, "StubPath"), "\"" + uninstaller + "\" /uninstall /quiet");
+  EXPECT_EQ(Value(uninstall::kCadRestoreKey, "Version"), "1,0,0,2");
+  EXPECT_TRUE(windows.files.FileExists(uninstaller));
+
+  LogOnAs(kMariaLocal);
+  EXPECT_EQ(RunEntry(uninstall::kCadRestoreKey), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+  EXPECT_FALSE(windows.files.FileExists(MariasRecord()));
+  // A user who never had a configuration is left alone.
+  LogOnAs(kAdminLocal);
+  EXPECT_EQ(RunEntry(uninstall::kCadRestoreKey), shell::kExitSuccess);
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+}
+
+TEST_F(LogonSetup, AnInstallationAfterAnUninstallTakesTheRestoreBackWithAHigherVersion) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  windows.system.program_path = uninstall::UninstallerPath(windows.shell);
+  ASSERT_EQ(Run({"/uninstall", "/quiet"}), shell::kExitSuccess);
+  windows.system.program_path = "D:\\Instalar.exe";
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  EXPECT_FALSE(windows.registry.KeyExists(kMachine, uninstall::kCadRestoreKey));
+  // Users already configured once, then given back, are configured again.
+  EXPECT_EQ(Value(uninstall::kCadSetupKey, "Version"), "1,0,0,3");
+}
+
+TEST_F(LogonSetup, AFailedConfigurationAtLogonLeavesTheLogInTheUsersTemporaryFolder) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  windows.files.AddFolder(windows.system.temp_folder);
+  windows.processes.SetRunning({"C:\\Autodesk\\acad.exe"});
+  EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitFailure);
+  ExpectNoBox();
+  const auto log = windows.files.Inspect(windows.system.temp_folder + "\\" + shell::kFailedRunLog);
+  ASSERT_TRUE(log);
+  EXPECT_NE(log->content.find(cad::messages::kAutoCadOpen), std::string::npos) << log->content;
+  EXPECT_NE(log->content.find("Código de saída: 1603"), std::string::npos) << log->content;
+  // A run that succeeds leaves nothing there.
+  windows.processes.SetRunning({});
+  ASSERT_TRUE(windows.files.DeleteFile(windows.system.temp_folder + "\\" + shell::kFailedRunLog));
+  EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitSuccess);
+  EXPECT_FALSE(windows.files.FileExists(windows.system.temp_folder + "\\" + shell::kFailedRunLog));
 }
 
 }  // namespace
