@@ -31,6 +31,8 @@ using platform::RegistryRoot;
 constexpr char kMedium[] = "C:\\Geolume-CD";
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Geolume";
 constexpr char kSharedKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+constexpr char kCadSetupKey[] = "Software\\Microsoft\\Active Setup\\Installed Components\\Geolume.ConfigurarCAD";
+constexpr char kCadRestoreKey[] = "Software\\Microsoft\\Active Setup\\Installed Components\\Geolume.RestaurarCAD";
 constexpr int kRunTimeoutMs = 120000;
 
 std::string SystemFolder() {
@@ -198,9 +200,16 @@ TEST_F(UninstallRoundTrip, TheQuietUninstallCommandGivesTheMachineBack) {
   // with the product, which no longer is where they point.
   std::string user = LineDifference(before.user, after.user);
   EXPECT_EQ(user, "") << user;
-  // The user's tables and the root that holds them stay; the uninstaller and
-  // its folder go when Windows next starts.
-  std::string files_changed = FileDifference(before.files, after.files);
+  // The user's tables and the root that holds them stay. The uninstaller and
+  // its folder stay too, named by the entry that gives every other user's
+  // profiles back at their next logon.
+  const auto restore = registry.ReadValue(RegistryRoot::LocalMachine, kCadRestoreKey, "StubPath");
+  EXPECT_EQ(restore ? restore->text : "(missing)", "\"" + Uninstaller() + "\" /uninstall /quiet");
+  EXPECT_FALSE(registry.KeyExists(RegistryRoot::LocalMachine, kCadSetupKey));
+  Snapshot kept = after;
+  EXPECT_EQ(kept.files.erase(Uninstaller()), 1u);
+  EXPECT_EQ(kept.files.erase(Uninstaller().substr(0, Uninstaller().find_last_of('\\') + 1)), 1u);
+  std::string files_changed = FileDifference(before.files, kept.files);
   EXPECT_EQ(files_changed, "") << files_changed;
 }
 
