@@ -32,9 +32,12 @@ int RefuseCommandLine(MainForm& form, const CommandLine& command, RunLog& log) {
   return kExitBadCommandLine;
 }
 
-void ShowHelp(MainForm& form) {
-  form.App().ShowMessage(
-      {form.Translate(messages::kHelp), install::messages::kApplicationTitle, ui::MessageIcon::Information, nullptr});
+// Quiet, even the list goes to the log.
+void ShowHelp(MainForm& form, const CommandLine& command, RunLog& log) {
+  const std::string text = form.Translate(messages::kHelp);
+  log.Write(text);
+  if (command.quiet) return;
+  form.App().ShowMessage({text, install::messages::kApplicationTitle, ui::MessageIcon::Information, nullptr});
 }
 
 // The runs the command line asks for instead of the interactive installer;
@@ -45,7 +48,7 @@ std::optional<int> RunCommand(MainForm& form, const CommandLine& command) {
   if (command.bad_argument) {
     code = RefuseCommandLine(form, command, log);
   } else if (command.help) {
-    ShowHelp(form);
+    ShowHelp(form, command, log);
   } else if (command.uninstall) {
     code = RunUninstallCommand(form, command.quiet, log);
   } else if (command.configure_cad_only) {

@@ -235,6 +235,12 @@ TEST_F(UnattendedRun, HelpListsTheSwitchesInTheSystemsLanguage) {
   EXPECT_NE(backend.messages[0].text.find("/acceptlicense - acepta el contrato"), std::string::npos)
       << backend.messages[0].text;
   EXPECT_FALSE(Installed());
+
+  // Quiet, the list goes to the log only.
+  backend.messages.clear();
+  EXPECT_EQ(Run({"/help", "/quiet", "/log=" + std::string(kLog)}), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_NE(Log().find("/acceptlicense - acepta el contrato"), std::string::npos) << Log();
 }
 
 // /norestart with someone at the screen: the prompt is not offered, the code says it.
