@@ -16,6 +16,8 @@
 #include "testing/windows_support/driver.h"
 #include "testing/windows_support/sample_medium.h"
 #include "tests/windows/cad/seeded_cad_machine.h"
+#include "uninstall/logon_setup.h"
+#include "uninstall/uninstall_locations.h"
 
 namespace {
 
@@ -25,8 +27,8 @@ using platform::RegistryRoot;
 constexpr char kMedium[] = "C:\\Geolume-CD";
 constexpr char kLogFolder[] = "C:\\Logs";
 constexpr char kLog[] = "C:\\Logs\\instalar.log";
-constexpr char kCadSetupKey[] = "Software\\Microsoft\\Active Setup\\Installed Components\\Geolume.ConfigurarCAD";
-constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Geolume";
+using uninstall::kCadSetupKey;
+using uninstall::kUninstallKey;
 constexpr int kRunTimeoutMs = 180000;
 
 class Unattended : public ::testing::Test {

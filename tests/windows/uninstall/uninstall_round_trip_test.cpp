@@ -22,6 +22,7 @@
 #include "tests/windows/cad/installer_window.h"
 #include "tests/windows/cad/registry_export.h"
 #include "tests/windows/cad/seeded_cad_machine.h"
+#include "uninstall/logon_setup.h"
 
 namespace {
 
@@ -31,8 +32,8 @@ using platform::RegistryRoot;
 constexpr char kMedium[] = "C:\\Geolume-CD";
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Geolume";
 constexpr char kSharedKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
-constexpr char kCadSetupKey[] = "Software\\Microsoft\\Active Setup\\Installed Components\\Geolume.ConfigurarCAD";
-constexpr char kCadRestoreKey[] = "Software\\Microsoft\\Active Setup\\Installed Components\\Geolume.RestaurarCAD";
+using uninstall::kCadRestoreKey;
+using uninstall::kCadSetupKey;
 constexpr int kRunTimeoutMs = 120000;
 
 std::string SystemFolder() {
