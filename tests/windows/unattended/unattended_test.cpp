@@ -13,6 +13,7 @@
 #include "cad/cad_messages.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_system.h"
 #include "testing/windows_support/driver.h"
 #include "testing/windows_support/sample_medium.h"
 #include "tests/windows/cad/seeded_cad_machine.h"
@@ -143,6 +144,22 @@ TEST_F(Unattended, TheLogonCommandConfiguresTheProfilesOfTheUserWhoRunsIt) {
   EXPECT_EQ(Run(command.substr(1, end - 1), command.substr(end + 2)), 0u);
   EXPECT_TRUE(shown.empty()) << shown.front();
   EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos) << SearchPath();
+}
+
+// What the log and the kept log of a failed run stand on.
+TEST(UnattendedPlatform, TheClockAndTheTemporaryFolderAreWindowsOwn) {
+  platform::Win32System system;
+  const std::string now = system.LocalTime();
+  SYSTEMTIME local{};
+  GetLocalTime(&local);
+  ASSERT_EQ(now.size(), 19u) << now;
+  EXPECT_EQ(now.substr(0, 4), std::to_string(local.wYear));
+  EXPECT_EQ(now[10], ' ');
+  const std::string temp = system.TempFolder();
+  ASSERT_FALSE(temp.empty());
+  EXPECT_NE(temp.back(), '\\');
+  platform::Win32FileSystem files;
+  EXPECT_TRUE(files.FolderExists(temp)) << temp;
 }
 
 }  // namespace
