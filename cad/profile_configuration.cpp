@@ -6,6 +6,7 @@
 #include "cad/old_menu_files.h"
 #include "cad/own_startup_files.h"
 #include "cad/product_paths.h"
+#include "cad/profile_display_text.h"
 #include "cad/profile_discovery.h"
 #include "cad/release_number.h"
 #include "cad/running_host_check.h"
@@ -115,6 +116,12 @@ class ProfileConfiguration {
 };
 
 }  // namespace
+
+std::vector<CadListLine> EveryProfileTicked(platform::Registry& registry) {
+  std::vector<CadListLine> lines;
+  for (const auto& profile : ListedCadProfiles(registry)) lines.push_back({profile.displayText, true});
+  return lines;
+}
 
 ConfigurationOutcome ConfigureCadProfiles(const CadConfigurationContext& context,
                                           const std::vector<CadListLine>& lines) {

@@ -35,6 +35,10 @@ enum class ConfigurationOutcome {
   ConfiguredPartly,  // some settings were reported as left to the user
 };
 
+// Every profile a fresh discovery finds, as the panel lists it, ticked: what
+// a configuration with nobody to tick the list configures.
+std::vector<CadListLine> EveryProfileTicked(platform::Registry& registry);
+
 // Runs the whole configuration; line k stands for the k-th profile that a
 // fresh discovery finds. Errors other than the reported ones throw (CadError)
 // and leave what was done so far.

@@ -68,6 +68,46 @@ constexpr std::array kTexts{
     SupplementaryText{"O arquivo %s não pôde voltar ao nome %s.", "El archivo %s no pudo volver al nombre %s."},
     SupplementaryText{"O arquivo %s não pôde ser removido.", "No se pudo eliminar el archivo %s."},
     SupplementaryText{"Entrada do registro de alterações ignorada: %s", "Entrada del registro de cambios ignorada: %s"},
+    // The command line, the unattended run and its log.
+    SupplementaryText{"Sem janela o contrato não pode ser mostrado: aceite-o com /acceptlicense. Nada foi alterado.",
+                      "Sin ventana el contrato no puede mostrarse: acéptelo con /acceptlicense. No se modificó "
+                      "nada."},
+    SupplementaryText{"Opção inválida na linha de comando: %s", "Opción no válida en la línea de comandos: %s"},
+    SupplementaryText{"O Windows precisa ser reiniciado para concluir a instalação.",
+                      "Windows debe reiniciarse para concluir la instalación."},
+    SupplementaryText{"Instalação concluída.", "Instalación concluida."},
+    SupplementaryText{"Código de saída: %s", "Código de salida: %s"},
+    SupplementaryText{
+        "Instalar.exe [opções], em qualquer ordem, com / ou -:\r\n"
+        "\r\n"
+        "/quiet - sem janela e sem mensagens\r\n"
+        "/passive - só a janela com o progresso, sem perguntas\r\n"
+        "/acceptlicense - aceita o contrato de licença; exigido com /quiet e /passive\r\n"
+        "/lang=pt ou /lang=es - o idioma da instalação (pt se omitido)\r\n"
+        "/cad=all ou /cad=none - configurar todos os perfis CAD do usuário, ou nenhum (all se omitido)\r\n"
+        "/log=ARQUIVO - registra cada passo e cada mensagem nesse arquivo\r\n"
+        "/norestart - não oferece reiniciar o Windows\r\n"
+        "/configurecad - só a configuração dos perfis CAD do usuário, nada é instalado\r\n"
+        "/uninstall - a desinstalação\r\n"
+        "/? ou /help - esta lista\r\n"
+        "\r\n"
+        "Códigos de saída: 0 sucesso; 3010 sucesso, o Windows precisa ser reiniciado; 1602 cancelado; "
+        "1603 falha; 87 linha de comando inválida.",
+        "Instalar.exe [opciones], en cualquier orden, con / o -:\r\n"
+        "\r\n"
+        "/quiet - sin ventana y sin mensajes\r\n"
+        "/passive - solo la ventana con el progreso, sin preguntas\r\n"
+        "/acceptlicense - acepta el contrato de licencia; obligatorio con /quiet y /passive\r\n"
+        "/lang=pt o /lang=es - el idioma de la instalación (pt si se omite)\r\n"
+        "/cad=all o /cad=none - configurar todos los perfiles CAD del usuario, o ninguno (all si se omite)\r\n"
+        "/log=ARCHIVO - registra cada paso y cada mensaje en ese archivo\r\n"
+        "/norestart - no ofrece reiniciar Windows\r\n"
+        "/configurecad - solo la configuración de los perfiles CAD del usuario, no se instala nada\r\n"
+        "/uninstall - la desinstalación\r\n"
+        "/? o /help - esta lista\r\n"
+        "\r\n"
+        "Códigos de salida: 0 éxito; 3010 éxito, Windows debe reiniciarse; 1602 cancelado; "
+        "1603 error; 87 línea de comandos no válida."},
 };
 
 }  // namespace

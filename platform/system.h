@@ -43,6 +43,10 @@ class System {
   // Microseconds from an arbitrary start, never going back: for pacing work
   // against the display, not for dates.
   virtual std::int64_t MonotonicMicroseconds() = 0;
+  // The local date and time as "YYYY-MM-DD HH:MM:SS", for logs.
+  virtual std::string LocalTime() = 0;
+  // The user's temporary folder, without a trailing "\".
+  virtual std::string TempFolder() = 0;
 };
 
 }  // namespace platform

@@ -72,11 +72,11 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   std::map<std::string, std::string> seen;
   for (const std::string& argument : arguments) {
     const auto given = SwitchOf(argument);
-    if (!given || !Apply(line, seen, *given)) {
-      line.bad_argument = argument;
-      return line;
-    }
+    // The rest still counts: a quiet run refused for a bad argument says so
+    // in its log and nowhere else.
+    if ((!given || !Apply(line, seen, *given)) && !line.bad_argument) line.bad_argument = argument;
   }
+  if (line.bad_argument) return line;
   // One way of running at a time.
   if ((line.quiet && line.passive) || (line.uninstall && line.configure_cad_only)) {
     line.bad_argument = line.quiet && line.passive ? "/passive" : "/configurecad";

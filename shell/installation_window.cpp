@@ -2,14 +2,9 @@
 
 #include <utility>
 
-#include "install/install_messages.h"
 #include "install/installation_run.h"
-#include "record/change_record.h"
-#include "record/recording_platform.h"
+#include "shell/recorded_installation.h"
 #include "ui/application.h"
-#include "uninstall/uninstall_locations.h"
-#include "uninstall/uninstall_messages.h"
-#include "uninstall/windows_registration.h"
 
 namespace shell {
 
@@ -36,31 +31,14 @@ void ShowCadProfiles(MainForm& form, const std::function<void()>& list_cad_profi
   form.Panel1.Hide();
 }
 
-// The way back out, in Windows' list of installed programs. A failure is
-// said and the installation stands.
-void RegisterUninstaller(MainForm& form, record::ChangeRecord& machine_record) {
-  const uninstall::WindowsRegistration registration{form.Translate(uninstall::messages::kProductName),
-                                                    form.GetState().source_folder, form.GetState().system_folder};
-  const bool registered = uninstall::RegisterWithWindows(form.GetPlatform(), machine_record, registration);
-  if (registered && !machine_record.Failed()) return;
-  form.App().ShowMessage({form.Translate(uninstall::messages::kNotRegistered),
-                          form.Translate(install::messages::kErrorCaption), ui::MessageIcon::None, nullptr});
-}
-
 }  // namespace
 
 InstallationWindow::InstallationWindow(MainForm& form) : InstallationWindow(form, form.GetPlatform()) {}
 
 InstallationWindow::InstallationWindow(MainForm& form, platform::Platform& windows)
     : form_(form),
-      context_{windows,
-               form.GetState().source_folder,
-               form.GetState().system_folder,
-               install::LanguageOf(form.Dictionary().Language()),
-               [&form](const std::string& text) { return form.Translate(text); },
-               [this](const install::InstallationMessage& message) { ShowMessage(message); },
-               *this,
-               form.GetState().restart_needed},
+      context_(InstallationContextOf(form, windows, *this,
+                                     [this](const install::InstallationMessage& message) { ShowMessage(message); })),
       paint_pace_(form.GetPlatform().system),
       peek_pace_(form.GetPlatform().system) {}
 
@@ -126,19 +104,13 @@ void InstallationWindow::ShowMessage(const install::InstallationMessage& message
 
 void RunInstallation(MainForm& form, const std::function<void()>& list_cad_profiles) {
   ShowProgressPanel(form);
-  platform::Platform& windows = form.GetPlatform();
-  const bool spanish = install::LanguageOf(form.Dictionary().Language()) == install::Language::Spanish;
-  // Everything the run changes goes into the machine's record as it is done.
-  record::ChangeRecord machine_record(windows.files, uninstall::MachineRecordPath(windows.shell), "install",
-                                      spanish ? "es" : "pt");
-  record::RecordingPlatform recorded(windows, machine_record);
-  InstallationWindow window(form, recorded.Get());
-  switch (install::InstallProduct(window.Context())) {
+  InstallationWindow window(form);
+  const auto show = [&window](const install::InstallationMessage& message) { window.ShowMessage(message); };
+  switch (InstallWithRecord(form, window, show)) {
     case install::InstallationOutcome::MissingMediumFolder:
       form.App().Terminate(install::kExitMissingMediumFolder);
       return;
     case install::InstallationOutcome::Completed:
-      RegisterUninstaller(form, machine_record);
       form.pb1.Hide();
       form.Panel3.Show();
       break;

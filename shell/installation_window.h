@@ -27,8 +27,10 @@ class InstallationWindow : public install::InstallationProgress {
   void KeepAlive() override;
   void EndOfStep() override;
 
- private:
+  // A box of the run, over the main window or on its own.
   void ShowMessage(const install::InstallationMessage& message);
+
+ private:
   // The file lines and the bar, drawn at the display's pace: their texts
   // and position change for every file, the pixels once a frame.
   void PaintWhenDue();

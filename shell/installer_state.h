@@ -10,6 +10,8 @@ struct InstallerState {
   std::string system_folder;  // the Windows system folder, without a trailing "\"
   bool agreement_accepted = false;
   bool restart_needed = false;
+  // /norestart: the prompt is not offered; the exit code says so instead.
+  bool offer_restart = true;
 };
 
 }  // namespace shell

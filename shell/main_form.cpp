@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "i18n/application_error_text.h"
+#include "install/install_messages.h"
+#include "shell/exit_codes.h"
+#include "shell/shell_messages.h"
 #include "uninstall/uninstall_locations.h"
 #include "shell/centre_layout.h"
 #include "shell/start_up.h"
@@ -329,8 +332,8 @@ void MainForm::lblEspanholClick() {
 void MainForm::lblInstalarClick() {
   if (agreement_) App().ShowModal(*agreement_);
   if (!state_.agreement_accepted) {
-    App().ShowMessage({Translate("As condições do Contrato Não Foram Aceitas. Instalação Cancelada."),
-                       Translate("Erro na Instalação"), ui::MessageIcon::None, nullptr});
+    App().ShowMessage({Translate(messages::kAgreementDeclined), Translate(install::messages::kErrorCaption),
+                       ui::MessageIcon::None, nullptr});
     return;
   }
   if (run_installation) run_installation();
@@ -339,10 +342,12 @@ void MainForm::lblInstalarClick() {
 void MainForm::lblSairClick() { Close(); }
 
 void MainForm::FormClose() {
-  if (state_.restart_needed && platform_.system.PlatformId() == platform::kPlatformWin32NT &&
-      restart_prompt_) {
-    App().ShowModal(*restart_prompt_);
+  const bool prompt = state_.restart_needed && platform_.system.PlatformId() == platform::kPlatformWin32NT;
+  if (prompt && !state_.offer_restart) {
+    App().Terminate(kExitRestartNeeded);
+    return;
   }
+  if (prompt && restart_prompt_) App().ShowModal(*restart_prompt_);
   App().Terminate(0);
 }
 

@@ -55,6 +55,8 @@ class MainForm : public ui::Form {
 
   platform::Platform& GetPlatform() { return platform_; }
   InstallerState& GetState() { return state_; }
+  // The platform the CAD configurations work on, which records their changes.
+  platform::Platform& CadPlatform() { return cad_platform_.Get(); }
 
  private:
   void Build();

@@ -1,5 +1,6 @@
 #include "shell/uninstall_command.h"
 
+#include "shell/shell_messages.h"
 #include "text/fill_in.h"
 #include "ui/application.h"
 #include "uninstall/uninstall_messages.h"
@@ -23,21 +24,27 @@ std::string ClosingText(MainForm& form, const uninstall::LeftList& left) {
 }  // namespace
 
 int RunUninstallCommand(MainForm& form, bool quiet) {
+  RunLog nowhere(form.GetPlatform(), std::nullopt);
+  return RunUninstallCommand(form, quiet, nowhere);
+}
+
+int RunUninstallCommand(MainForm& form, bool quiet, RunLog& log) {
   platform::Platform& windows = form.GetPlatform();
   const auto language = uninstall::InstalledLanguage(windows);
   // Spoken as the installation was; with no record, as the system speaks.
   form.Dictionary().SetLanguage(language == "es" ? kSpanish : kPortuguese);
   const std::string caption = form.Translate(uninstall::messages::kCaption);
   auto show = [&](const std::string& text) {
+    log.Note(caption, text);
     if (!quiet) form.App().ShowMessage({text, caption, ui::MessageIcon::None, nullptr});
   };
-  if (!language) {
+  if (!language && !uninstall::HasUserCadRecord(windows)) {
     show(form.Translate(uninstall::messages::kNothingInstalled));
-    return kExitSuccess;
+    return log.Exit(form.Translate(messages::kExitCode), kExitSuccess);
   }
   if (!quiet && !form.App().GetBackend().Ask({form.Translate(uninstall::messages::kConfirm), caption,
                                               ui::MessageIcon::None, nullptr})) {
-    return kExitDeclined;
+    return log.Exit(form.Translate(messages::kExitCode), kExitDeclined);
   }
   const uninstall::UninstallContext context{windows, form.GetState().system_folder,
                                             [&form](const std::string& text) { return form.Translate(text); }};
@@ -45,15 +52,15 @@ int RunUninstallCommand(MainForm& form, bool quiet) {
   switch (result.outcome) {
     case uninstall::UninstallOutcome::RefusedHostOpen:
       show(result.refusal);
-      return kExitFailure;
+      return log.Exit(form.Translate(messages::kExitCode), kExitFailure);
     case uninstall::UninstallOutcome::NothingInstalled:
       show(form.Translate(uninstall::messages::kNothingInstalled));
-      return kExitSuccess;
+      return log.Exit(form.Translate(messages::kExitCode), kExitSuccess);
     case uninstall::UninstallOutcome::Uninstalled:
       break;
   }
   show(ClosingText(form, result.left));
-  return kExitSuccess;
+  return log.Exit(form.Translate(messages::kExitCode), kExitSuccess);
 }
 
 }  // namespace shell

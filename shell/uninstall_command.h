@@ -2,16 +2,15 @@
 // The uninstall as Windows' list of programs starts it: a question, the work,
 // one closing box; quiet, no box at all. The main window is made for its
 // dictionary but never shown.
+#include "shell/exit_codes.h"
 #include "shell/main_form.h"
+#include "shell/run_log.h"
 
 namespace shell {
 
-// Exit codes as Windows Installer's.
-constexpr int kExitSuccess = 0;
-constexpr int kExitDeclined = 1602;
-constexpr int kExitFailure = 1603;
-
-// Returns the program's exit code.
+// Returns the program's exit code. What a box says, or would say when quiet,
+// goes into the log as well.
+int RunUninstallCommand(MainForm& form, bool quiet, RunLog& log);
 int RunUninstallCommand(MainForm& form, bool quiet);
 
 }  // namespace shell

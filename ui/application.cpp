@@ -55,11 +55,13 @@ void Application::Dispatch(const std::function<void()>& handler) {
   }
 }
 
-void Application::HandleError(const std::exception& error) {
+std::string Application::ErrorText(const std::exception& error) const {
   const auto* formatted = dynamic_cast<const text::FormattedError*>(&error);
   const std::string format = formatted ? formatted->Format() : error.what();
   const std::vector<std::string> values = formatted ? formatted->Values() : std::vector<std::string>{};
-  backend_.ShowError(error_text ? error_text(format, values) : WithFullStop(text::FillIn(format, values)));
+  return error_text ? error_text(format, values) : WithFullStop(text::FillIn(format, values));
 }
+
+void Application::HandleError(const std::exception& error) { backend_.ShowError(ErrorText(error)); }
 
 }  // namespace ui

@@ -35,6 +35,8 @@ class Application {
   // Runs an event handler; an error it lets out is shown and the program goes on.
   void Dispatch(const std::function<void()>& handler);
   void HandleError(const std::exception& error);
+  // The text HandleError shows, for a run that shows nothing.
+  std::string ErrorText(const std::exception& error) const;
 
   // Turns an error's message, as a format and its values, into the text
   // shown; a translation engine may put its own in place (it then applies

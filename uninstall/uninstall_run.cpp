@@ -3,6 +3,7 @@
 #include "cad/running_host_check.h"
 #include "record/change_record.h"
 #include "uninstall/cad_restoration.h"
+#include "uninstall/logon_setup.h"
 #include "uninstall/product_removal.h"
 #include "uninstall/product_scope.h"
 #include "uninstall/uninstall_locations.h"
@@ -11,9 +12,12 @@ namespace uninstall {
 
 namespace {
 
-void RemoveRecordAndUninstaller(platform::Platform& windows) {
+// While users' profiles wait for their restore at logon, the uninstaller
+// that gives them back stays.
+void RemoveRecordAndUninstaller(platform::Platform& windows, bool keep_uninstaller) {
   auto& files = windows.files;
   files.DeleteFile(MachineRecordPath(windows.shell));
+  if (keep_uninstaller) return;
   const std::string uninstaller = UninstallerPath(windows.shell);
   const std::string group = GroupFolder(windows.shell);
   // A running program cannot delete itself: Windows does it when it next starts.
@@ -44,11 +48,18 @@ std::optional<std::string> InstalledLanguage(platform::Platform& windows) {
   return language;
 }
 
+bool HasUserCadRecord(platform::Platform& windows) {
+  return !record::ReadRecord(windows.files, UserCadRecordPath(windows.shell)).empty();
+}
+
 UninstallResult Uninstall(const UninstallContext& context) {
   auto& windows = context.windows;
   UninstallResult result;
   const auto machine = record::ReadRecord(windows.files, MachineRecordPath(windows.shell));
-  if (machine.empty()) {
+  // With the product gone, a user's own configurations are still this
+  // user's to give back: the restore at logon comes here.
+  const auto cad = record::ReadRecord(windows.files, UserCadRecordPath(windows.shell));
+  if (machine.empty() && cad.empty()) {
     result.outcome = UninstallOutcome::NothingInstalled;
     return result;
   }
@@ -57,9 +68,9 @@ UninstallResult Uninstall(const UninstallContext& context) {
     result.refusal = *refusal;
     return result;
   }
-  const auto cad = record::ReadRecord(windows.files, UserCadRecordPath(windows.shell));
   RestoreCadProfiles(windows.registry, windows.files, cad, result.left);
   RemoveUserCadRecord(windows);
+  if (machine.empty()) return result;
 
   const RemovalContext removal{windows, context.system_folder, context.translate};
   UnregisterComponents(removal, machine);
@@ -67,7 +78,8 @@ UninstallResult Uninstall(const UninstallContext& context) {
   RemoveShortcuts(removal, machine);
   RemoveFiles(removal, machine, result.left);
   windows.registry.DeleteKey(platform::RegistryRoot::LocalMachine, kUninstallKey);
-  RemoveRecordAndUninstaller(windows);
+  const bool restore_at_logon = ReplaceCadSetupWithRestore(windows.registry, UninstallerPath(windows.shell));
+  RemoveRecordAndUninstaller(windows, restore_at_logon);
   return result;
 }
 

@@ -34,6 +34,11 @@ struct UninstallResult {
 // when there is no record.
 std::optional<std::string> InstalledLanguage(platform::Platform& windows);
 
+// This user's CAD configurations are on record, whether or not the product is.
+bool HasUserCadRecord(platform::Platform& windows);
+
+// With no installation on record, only this user's CAD configurations are
+// given back.
 UninstallResult Uninstall(const UninstallContext& context);
 
 }  // namespace uninstall

@@ -5,6 +5,7 @@
 
 #include "install/copy_table.h"
 #include "install/install_folders.h"
+#include "uninstall/logon_setup.h"
 #include "uninstall/product_scope.h"
 #include "uninstall/uninstall_locations.h"
 
@@ -97,7 +98,9 @@ bool RegisterWithWindows(platform::Platform& windows, record::ChangeRecord& reco
     written = written && registry.WriteDword(kMachine, kUninstallKey, "VersionMajor", version->most_significant >> 16) &&
               registry.WriteDword(kMachine, kUninstallKey, "VersionMinor", version->most_significant & 0xFFFF);
   }
-  return written;
+  // The installing account is one user of many: the others' CAD profiles are
+  // configured at their own logon.
+  return RegisterCadSetupAtLogon(registry, uninstaller, registration.display_name) && written;
 }
 
 }  // namespace uninstall

@@ -1,7 +1,8 @@
 #pragma once
 // What the end of an installation adds so that it can be taken back out:
 // the uninstaller beside the record, the shared counts of the system-folder
-// files it wrote, and the entry in Windows' list of installed programs.
+// files it wrote, the entry in Windows' list of installed programs, and every
+// user's CAD configuration at logon.
 #include <string>
 
 #include "platform/platform.h"

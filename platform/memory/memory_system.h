@@ -32,12 +32,16 @@ class MemorySystem : public System {
     monotonic_microseconds += microseconds_per_reading;
     return now;
   }
+  std::string LocalTime() override { return local_time; }
+  std::string TempFolder() override { return temp_folder; }
 
   std::string program_path = "D:\\Instalar.exe";
   std::string system_folder = "C:\\windows\\system32";
   std::string windows_folder = "C:\\windows";
   std::uint32_t platform_id = kPlatformWin32NT;
   Point cursor;
+  std::string local_time = "2026-03-02 08:30:00";
+  std::string temp_folder = "C:\\Users\\Usuario\\AppData\\Local\\Temp";
   // Version information by file path, compared without regard to letter case.
   std::map<std::string, FixedFileVersion> versions;
   // The privilege and exit requests, in order.

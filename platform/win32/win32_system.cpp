@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <vector>
 
 #include "platform/win32/proc_address.h"
@@ -133,6 +134,23 @@ std::int64_t Win32System::MonotonicMicroseconds() {
   QueryPerformanceCounter(&now);
   // Whole seconds and the rest apart, so that the product cannot overflow.
   return now.QuadPart / frequency * 1000000 + now.QuadPart % frequency * 1000000 / frequency;
+}
+
+std::string Win32System::LocalTime() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  char text[32];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u:%02u", now.wYear, now.wMonth, now.wDay, now.wHour,
+                now.wMinute, now.wSecond);
+  return text;
+}
+
+std::string Win32System::TempFolder() {
+  wchar_t path[MAX_PATH + 2] = {};
+  const DWORD length = GetTempPathW(MAX_PATH + 1, path);
+  std::string folder = length > 0 && length <= MAX_PATH + 1 ? Narrow(path) : std::string();
+  if (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  return folder;
 }
 
 std::vector<std::string> CommandLineArguments() {

@@ -18,6 +18,8 @@ class Win32System : public System {
   bool EnableShutdownPrivilege() override;
   bool RequestExit(std::uint32_t exit_flags) override;
   std::int64_t MonotonicMicroseconds() override;
+  std::string LocalTime() override;
+  std::string TempFolder() override;
 };
 
 // Before any other DLL is loaded: take DLLs only from the system folder, so a

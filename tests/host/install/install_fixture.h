@@ -19,6 +19,27 @@ namespace install_testing {
 
 // Every medium file's content names where it came from, so a test can tell
 // which step put a target file in place.
+inline void AddInstallationMediumFile(platform::MemoryFileSystem& files, const std::string& folder,
+                                      const std::string& name) {
+  files.AddFile("D:\\" + folder + name, folder + name);
+}
+
+// One file in each folder of the medium, language folders in both languages.
+inline void AddInstallationMedium(platform::MemoryFileSystem& files) {
+  AddInstallationMediumFile(files, "programa\\", "geolume.exe");
+  AddInstallationMediumFile(files, "programa\\", "shared.txt");
+  AddInstallationMediumFile(files, "programa\\especial\\", "special.dll");
+  AddInstallationMediumFile(files, "sistema\\", "geo32.dll");
+  AddInstallationMediumFile(files, "rbmc\\", "stations.txt");
+  for (const std::string language : {"Port\\", "Esp\\"}) {
+    AddInstallationMediumFile(files, "programa\\" + language, "shared.txt");
+    for (const char* folder : {"demos\\", "formatos\\", "perfil_tipo\\", "simbolos\\", "relatorios\\",
+                               "tutorial\\", "modelos\\"}) {
+      AddInstallationMediumFile(files, folder + language, "item.dat");
+    }
+  }
+}
+
 class InstallTest : public ::testing::Test {
  protected:
   testing_support::TestWindows windows;
@@ -40,24 +61,10 @@ class InstallTest : public ::testing::Test {
   void Spanish() { main.lblEspanholClick(); }
 
   void AddMediumFile(const std::string& folder, const std::string& name) {
-    windows.files.AddFile("D:\\" + folder + name, folder + name);
+    AddInstallationMediumFile(windows.files, folder, name);
   }
 
-  // One file in each folder of the medium, language folders in both languages.
-  void AddMedium() {
-    AddMediumFile("programa\\", "geolume.exe");
-    AddMediumFile("programa\\", "shared.txt");
-    AddMediumFile("programa\\especial\\", "special.dll");
-    AddMediumFile("sistema\\", "geo32.dll");
-    AddMediumFile("rbmc\\", "stations.txt");
-    for (const std::string language : {"Port\\", "Esp\\"}) {
-      AddMediumFile("programa\\" + language, "shared.txt");
-      for (const char* folder : {"demos\\", "formatos\\", "perfil_tipo\\", "simbolos\\", "relatorios\\",
-                                 "tutorial\\", "modelos\\"}) {
-        AddMediumFile(folder + language, "item.dat");
-      }
-    }
-  }
+  void AddMedium() { AddInstallationMedium(windows.files); }
 
   void Run() {
     shell::RunInstallation(main, [this] { ++cad_listings; });

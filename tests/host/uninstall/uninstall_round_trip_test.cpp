@@ -8,6 +8,7 @@
 #include "shell/uninstall_command.h"
 #include "tests/host/cad/cad_profiles.h"
 #include "tests/host/install/install_fixture.h"
+#include "uninstall/logon_setup.h"
 #include "uninstall/uninstall_locations.h"
 
 namespace {
@@ -72,6 +73,20 @@ class UninstallRoundTrip : public install_testing::InstallTest {
 
   std::string Record() { return uninstall::MachineRecordPath(windows.shell); }
 
+  // What the uninstall leaves on purpose: the restore at every user's next
+  // logon, for those configured there, and the uninstaller it runs. Checked,
+  // then taken away, so that the rest compares with the machine before.
+  void TakeAwayLogonRestore() {
+    const std::string uninstaller = uninstall::UninstallerPath(windows.shell);
+    const auto command = windows.registry.ReadValue(kMachine, uninstall::kCadRestoreKey, "StubPath");
+    EXPECT_EQ(command ? command->text : "(none)", "\"" + uninstaller + "\" /uninstall /quiet");
+    EXPECT_FALSE(windows.registry.KeyExists(kMachine, uninstall::kCadSetupKey));
+    EXPECT_TRUE(windows.files.FileExists(uninstaller));
+    windows.registry.DeleteKey(kMachine, "Software\\Microsoft\\Active Setup");
+    windows.files.DeleteFile(uninstaller);
+    windows.files.RemoveFolder(uninstall::GroupFolder(windows.shell));
+  }
+
   std::string registry_before;
   std::string files_before;
 };
@@ -91,6 +106,7 @@ TEST_F(UninstallRoundTrip, GivesEverythingBackButTheUsersTables) {
   EXPECT_EQ(backend.messages[1].text,
             "A desinstalação foi concluída. Ficaram no lugar:\r\nc:\\Geolume: contém arquivos que não são da "
             "instalação.");
+  TakeAwayLogonRestore();
   EXPECT_EQ(windows.registry.Export(), registry_before);
   // The user's tables stay, and the root that holds them; nothing else is new.
   EXPECT_EQ(Without(windows.files.Export(), {"c:\\Geolume\\"}), Without(files_before, {}));
@@ -131,6 +147,7 @@ TEST_F(UninstallRoundTrip, InstallConfigureUninstallGivesEveryProfileBack) {
   EXPECT_EQ(backend.messages.back().text,
             "A desinstalação foi concluída. Ficaram no lugar:\r\nc:\\Geolume: contém arquivos que não são da "
             "instalação.");
+  TakeAwayLogonRestore();
   EXPECT_EQ(windows.registry.Export(), registry_before);
   EXPECT_EQ(Without(windows.files.Export(), {"c:\\Geolume\\"}), files_before);
   EXPECT_EQ(windows.files.Inspect("C:\\Suporte\\R24\\acad.lsp")->content, "(princ \"escritorio\")");
@@ -148,6 +165,7 @@ TEST_F(UninstallRoundTrip, ASecondInstallationInSpanishKeepsTheFirstsFormerValue
   EXPECT_EQ(backend.messages[0].text,
             "¿Desea eliminar el Sistema de Automación Topográfica Geolume y deshacer la configuración de los "
             "programas CAD?");
+  TakeAwayLogonRestore();
   EXPECT_EQ(windows.registry.Export(), registry_before);
 }
 

@@ -22,6 +22,7 @@
 #include "tests/windows/cad/installer_window.h"
 #include "tests/windows/cad/registry_export.h"
 #include "tests/windows/cad/seeded_cad_machine.h"
+#include "uninstall/logon_setup.h"
 
 namespace {
 
@@ -31,6 +32,8 @@ using platform::RegistryRoot;
 constexpr char kMedium[] = "C:\\Geolume-CD";
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Geolume";
 constexpr char kSharedKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+using uninstall::kCadRestoreKey;
+using uninstall::kCadSetupKey;
 constexpr int kRunTimeoutMs = 120000;
 
 std::string SystemFolder() {
@@ -68,26 +71,6 @@ std::string Utf16Hex(const std::string& text) {
   const std::wstring wide = platform::Widen(text);
   return registry_export::Hex(reinterpret_cast<const BYTE*>(wide.c_str()),
                               static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
-}
-
-// What Windows is asked to delete when it next starts, as one text.
-std::string PendingRenames() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Session Manager", 0, KEY_READ,
-                    &key) != ERROR_SUCCESS) {
-    return "";
-  }
-  std::wstring data(32768, L'\0');
-  DWORD size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
-  const bool read = RegQueryValueExW(key, L"PendingFileRenameOperations", nullptr, nullptr,
-                                     reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS;
-  RegCloseKey(key);
-  if (!read) return "";
-  data.resize(size / sizeof(wchar_t));
-  for (auto& c : data) {
-    if (c == L'\0') c = L'|';
-  }
-  return platform::Narrow(data);
 }
 
 struct Snapshot {
@@ -238,20 +221,22 @@ TEST_F(UninstallRoundTrip, TheQuietUninstallCommandGivesTheMachineBack) {
   for (std::string line; std::getline(user_lines, line);) {
     EXPECT_EQ(line.rfind("+ Software\\Wine\\Temporary System Parameters", 0), 0u) << line;
   }
-  // The user's tables stay in the root; the uninstaller and its folder go
-  // when Windows next starts, as Windows was asked.
-  const std::string group = ProgramFilesFolder() + "\\Sistema Topográfico Geolume\\";
+  // The user's tables stay in the root. The uninstaller and its folder stay
+  // too, named by the entry that gives every other user's profiles back at
+  // their next logon.
+  const auto restore = registry.ReadValue(RegistryRoot::LocalMachine, kCadRestoreKey, "StubPath");
+  EXPECT_EQ(restore ? restore->text : "(missing)", "\"" + Uninstaller() + "\" /uninstall /quiet");
+  EXPECT_FALSE(registry.KeyExists(RegistryRoot::LocalMachine, kCadSetupKey));
+  Snapshot kept = after;
+  EXPECT_EQ(kept.files.erase(Uninstaller()), 1u);
+  EXPECT_EQ(kept.files.erase(Uninstaller().substr(0, Uninstaller().find_last_of('\\') + 1)), 1u);
   std::string expected_files;
   for (const char* table : {"TabelaEquipamentosGeorreferenciamento.tbp", "TabelaPessoasGeorreferenciamento.tbp",
                             "TabelaProfissionaisGeorreferenciamento.tbp",
                             "TabelaVerticesUtilizadosGeorreferenciamento.tbp"}) {
     expected_files += std::string("+ C:\\Geolume\\") + table + "\n";
   }
-  expected_files += "+ " + group + "\n+ " + group + "Desinstalar.exe\n";
-  EXPECT_EQ(FileDifference(before.files, after.files), expected_files);
-  const std::string pending = PendingRenames();
-  EXPECT_NE(pending.find(Uninstaller()), std::string::npos) << pending;
-  EXPECT_NE(pending.find(group.substr(0, group.size() - 1)), std::string::npos) << pending;
+  EXPECT_EQ(FileDifference(before.files, kept.files), expected_files);
 }
 
 }  // namespace

@@ -1,0 +1,91 @@
+#include "shell/run_log.h"
+
+#include <utility>
+
+#include "shell/exit_codes.h"
+#include "text/fill_in.h"
+
+namespace shell {
+
+namespace {
+
+// Every line break as Windows' own, so that Notepad shows the lines.
+std::string WindowsLines(const std::string& text) {
+  std::string lines;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' || c == '\n') {
+      lines += "\r\n    ";
+      if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      lines += c;
+    }
+  }
+  return lines;
+}
+
+}  // namespace
+
+RunLog::RunLog(platform::Platform& windows, std::optional<std::string> path)
+    : windows_(windows), path_(std::move(path)) {}
+
+// A line that cannot be written is lost: there is nobody to tell.
+void RunLog::Write(const std::string& text) {
+  const std::string line = windows_.system.LocalTime() + "  " + WindowsLines(text) + "\r\n";
+  if (path_) {
+    windows_.files.AppendFile(*path_, line);
+  } else {
+    lines_ += line;
+  }
+}
+
+void RunLog::KeepIfFailed(int exit_code) {
+  if (path_ || exit_code == kExitSuccess || exit_code == kExitRestartNeeded) return;
+  windows_.files.AppendFile(windows_.system.TempFolder() + "\\" + kFailedRunLog, lines_);
+}
+
+void RunLog::Failure(const std::string& caption, const std::string& text) {
+  failed_ = true;
+  Note(caption, text);
+}
+
+void RunLog::Note(const std::string& caption, const std::string& text) {
+  Write(caption.empty() ? text : caption + ": " + text);
+}
+
+int RunLog::Exit(const std::string& format, int code) {
+  Write(text::FillIn(format, {std::to_string(code)}));
+  return code;
+}
+
+void LoggedProgress::ShowStatus(const std::string& text) {
+  log_.Write(text);
+  if (shown_) shown_->ShowStatus(text);
+}
+
+void LoggedProgress::ShowCopyCaption() {
+  if (shown_) shown_->ShowCopyCaption();
+}
+
+void LoggedProgress::ShowFiles(const std::string& from_line, const std::string& to_line) {
+  log_.Write(from_line + " " + to_line);
+  if (shown_) shown_->ShowFiles(from_line, to_line);
+}
+
+void LoggedProgress::SetBarRange(int minimum, int maximum) {
+  if (shown_) shown_->SetBarRange(minimum, maximum);
+}
+
+void LoggedProgress::SetBarPosition(int position) {
+  if (shown_) shown_->SetBarPosition(position);
+}
+
+void LoggedProgress::KeepAlive() {
+  if (shown_) shown_->KeepAlive();
+}
+
+void LoggedProgress::EndOfStep() {
+  if (shown_) shown_->EndOfStep();
+}
+
+}  // namespace shell

@@ -1,0 +1,124 @@
+#include "shell/unattended_run.h"
+
+#include <exception>
+#include <memory>
+#include <string>
+
+#include "cad/cad_messages.h"
+#include "cad/profile_configuration.h"
+#include "install/install_messages.h"
+#include "shell/exit_codes.h"
+#include "shell/installation_window.h"
+#include "shell/recorded_installation.h"
+#include "shell/shell_messages.h"
+#include "ui/application.h"
+#include "uninstall/uninstall_run.h"
+
+namespace shell {
+
+namespace {
+
+constexpr int kPortuguese = 1;
+constexpr int kSpanish = 2;
+
+// The boxes of the CAD configuration as the panel shows them, or only logged.
+struct CadBoxes {
+  MainForm& form;
+  RunLog& log;
+  bool shown;
+
+  void Failure(const std::string& text) {
+    log.Failure(install::messages::kApplicationTitle, text);
+    if (shown) form.App().ShowMessage({text, install::messages::kApplicationTitle, ui::MessageIcon::None, &form});
+  }
+  void Information(const std::string& text) {
+    log.Note(cad::messages::kInformationCaption, text);
+    if (shown) {
+      form.App().ShowMessage({text, cad::messages::kInformationCaption, ui::MessageIcon::Information, &form});
+    }
+  }
+};
+
+// Every profile of the user, on the platform that records the changes. A
+// host that runs, a setting left to the user or an error all fail the run.
+void ConfigureEveryProfile(MainForm& form, CadBoxes boxes) {
+  platform::Platform& windows = form.CadPlatform();
+  const cad::CadConfigurationContext context{
+      windows.registry,
+      windows.files,
+      windows.processes,
+      [&boxes](const std::string& text) { boxes.Failure(text); },
+      [&boxes](const std::string& text) { boxes.Information(text); },
+      [&form](const std::string& text) { return form.Translate(text); },
+  };
+  cad::ConfigureCadProfiles(context, cad::EveryProfileTicked(windows.registry));
+}
+
+// The code the log's failures, the restart and the run's own verdict make.
+int ExitCode(MainForm& form, RunLog& log, int verdict) {
+  int code = verdict;
+  if (code == kExitSuccess && log.Failed()) code = kExitFailure;
+  if (code == kExitSuccess && form.GetState().restart_needed) {
+    log.Write(form.Translate(messages::kRestartNeeded));
+    code = kExitRestartNeeded;
+  }
+  return log.Exit(form.Translate(messages::kExitCode), code);
+}
+
+// An error nothing else handled ends the run as a failure, in the log, and
+// on the screen when there is someone to see it.
+template <typename Work>
+int Guarded(MainForm& form, RunLog& log, bool shown, Work work) {
+  try {
+    return ExitCode(form, log, work());
+  } catch (const std::exception& error) {
+    log.Failure(form.Translate(install::messages::kErrorCaption), form.App().ErrorText(error));
+    if (shown) form.App().HandleError(error);
+    return ExitCode(form, log, kExitFailure);
+  }
+}
+
+void ShowProgressOnly(MainForm& form) {
+  form.Show();
+  form.ShowState(CentralState::Installing);
+  form.pb1.Show();
+  form.Repaint();
+}
+
+int Install(MainForm& form, const CommandLine& command, RunLog& log) {
+  if (!command.accept_license) {
+    log.Failure(form.Translate(install::messages::kErrorCaption), form.Translate(messages::kAgreementNotInCommand));
+    return kExitDeclined;
+  }
+  std::unique_ptr<InstallationWindow> window;
+  if (command.passive) {
+    ShowProgressOnly(form);
+    window = std::make_unique<InstallationWindow>(form);
+  }
+  LoggedProgress progress(log, window.get());
+  const auto outcome = InstallWithRecord(
+      form, progress, [&log](const install::InstallationMessage& message) { log.Failure(message.caption, message.text); });
+  if (outcome != install::InstallationOutcome::Completed) return kExitFailure;
+  log.Write(form.Translate(messages::kInstallationDone));
+  if (command.configure_all_cad) ConfigureEveryProfile(form, {form, log, false});
+  return kExitSuccess;
+}
+
+}  // namespace
+
+int RunUnattendedInstallation(MainForm& form, const CommandLine& command, RunLog& log) {
+  form.Dictionary().SetLanguage(command.language == "es" ? kSpanish : kPortuguese);
+  return Guarded(form, log, false, [&] { return Install(form, command, log); });
+}
+
+int RunCadConfigurationCommand(MainForm& form, const CommandLine& command, RunLog& log) {
+  // Spoken as the installation was; with none, as the command says.
+  const auto installed = uninstall::InstalledLanguage(form.GetPlatform());
+  form.Dictionary().SetLanguage(installed.value_or(command.language) == "es" ? kSpanish : kPortuguese);
+  return Guarded(form, log, !command.quiet, [&] {
+    ConfigureEveryProfile(form, {form, log, !command.quiet});
+    return kExitSuccess;
+  });
+}
+
+}  // namespace shell

@@ -1,0 +1,386 @@
+// The installer as deployment tools start it: quiet or passive, the log, and
+// each exit code, on a seeded in-memory machine. The headless backend records
+// every box, so a quiet run that shows one fails here.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cad/cad_messages.h"
+#include "shell/exit_codes.h"
+#include "shell/installer.h"
+#include "shell/main_form.h"
+#include "shell/installation_window.h"
+#include "tests/host/cad/cad_profiles.h"
+#include "tests/host/install/install_fixture.h"
+#include "tests/host/shell/test_windows.h"
+#include "ui/application.h"
+#include "ui/headless_backend.h"
+#include "shell/run_log.h"
+#include "uninstall/logon_setup.h"
+#include "uninstall/uninstall_locations.h"
+
+namespace {
+
+using platform::RegistryRoot;
+
+constexpr char kLog[] = "C:\\Logs\\geolume.log";
+constexpr char kSpanishDemo[] = "c:\\geolume\\demos\\item.dat";
+
+// What every Windows has, the medium in D:\ and a user's AutoCAD profile.
+void SeedMachine(testing_support::TestWindows& windows) {
+  windows.files.AddFolder(windows.system.system_folder);
+  windows.files.AddFolder("C:\\Program Files (x86)");
+  windows.files.AddFolder("C:\\Users\\Usuario\\Desktop");
+  windows.files.AddFolder("C:\\Users\\Usuario\\AppData\\Local");
+  windows.files.AddFolder("C:\\Logs");
+  windows.registry.AddKey(RegistryRoot::ClassesRoot, "CLSID");
+  windows.registry.AddKey(RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
+  install_testing::AddInstallationMedium(windows.files);
+}
+
+class UnattendedRun : public ::testing::Test {
+ protected:
+  testing_support::TestWindows windows;
+  ui::HeadlessBackend backend;
+  std::string autocad;
+
+  void SetUp() override {
+    SeedMachine(windows);
+    autocad = cad_testing::AddAutoCadProfile(windows.registry, "R24.0\\ACAD-4101:416", "<<Unnamed Profile>>",
+                                             "C:\\Suporte");
+  }
+
+  int Run(const std::vector<std::string>& arguments) {
+    return shell::RunInstaller(backend, windows.platform, {}, arguments);
+  }
+
+  std::string Log() {
+    const auto entry = windows.files.Inspect(kLog);
+    return entry ? entry->content : "(no log)";
+  }
+
+  // The machine without the log, to tell that a run changed nothing.
+  std::string Machine() {
+    std::string files;
+    std::istringstream lines(windows.files.Export());
+    for (std::string line; std::getline(lines, line);) {
+      if (line.find("geolume.log") == std::string::npos) files += line + "\n";
+    }
+    return files + windows.registry.Export();
+  }
+
+  std::string SearchPath() { return cad_testing::StringAt(windows.registry, autocad + "\\General", "ACAD"); }
+
+  void ExpectNoBox() {
+    EXPECT_TRUE(backend.messages.empty()) << backend.messages.front().text;
+    EXPECT_TRUE(backend.errors.empty()) << backend.errors.front();
+    EXPECT_TRUE(backend.modal_forms.empty()) << backend.modal_forms.front();
+  }
+
+  bool Installed() {
+    return windows.registry.KeyExists(RegistryRoot::LocalMachine, uninstall::kUninstallKey);
+  }
+};
+
+TEST_F(UnattendedRun, QuietSpanishInstallationLogsEveryStepAndSaysARestartIsNeeded) {
+  EXPECT_EQ(Run({"/quiet", "/acceptlicense", "/lang=es", "/log=" + std::string(kLog)}), shell::kExitRestartNeeded);
+  ExpectNoBox();
+  EXPECT_EQ(windows.files.Inspect(kSpanishDemo)->content, "demos\\Esp\\item.dat");
+  EXPECT_TRUE(Installed());
+  const std::string log = Log();
+  // Each line after the local time, Windows' line breaks, the steps and the file pairs.
+  EXPECT_EQ(log.rfind("2026-03-02 08:30:00  ", 0), 0u) << log;
+  EXPECT_NE(log.find("\\geo32.dll"), std::string::npos) << log;
+  EXPECT_NE(log.find("Windows debe reiniciarse para concluir la instalación.\r\n"), std::string::npos) << log;
+  EXPECT_NE(log.find("Código de salida: 3010\r\n"), std::string::npos) << log;
+  // Every profile of the user, as the panel would have configured it.
+  EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos) << SearchPath();
+  EXPECT_NE(log.find("Information: "), std::string::npos) << log;
+}
+
+TEST_F(UnattendedRun, QuietInstallationLeavesTheMachineAsTheInteractiveOneInTheSameLanguage) {
+  ASSERT_EQ(Run({"-QUIET", "-AcceptLicense", "-Lang=ES", "/cad=none"}), shell::kExitRestartNeeded);
+  ExpectNoBox();
+
+  testing_support::TestWindows interactive;
+  SeedMachine(interactive);
+  cad_testing::AddAutoCadProfile(interactive.registry, "R24.0\\ACAD-4101:416", "<<Unnamed Profile>>", "C:\\Suporte");
+  ui::HeadlessBackend window_backend;
+  ui::Application app(window_backend);
+  shell::InstallerState state;
+  shell::MainForm form(app, interactive.platform, state);
+  window_backend.Realize(form);
+  form.FormCreate();
+  form.lblEspanholClick();
+  state.agreement_accepted = true;
+  shell::RunInstallation(form, [] {});
+  ASSERT_TRUE(window_backend.messages.empty()) << window_backend.messages.front().text;
+
+  EXPECT_EQ(windows.files.Export(), interactive.files.Export());
+  EXPECT_EQ(windows.registry.Export(), interactive.registry.Export());
+}
+
+TEST_F(UnattendedRun, NothingForTheSystemFolderIsPlainSuccess) {
+  ASSERT_TRUE(windows.files.DeleteFile("D:\\sistema\\geo32.dll"));
+  EXPECT_EQ(Run({"/quiet", "/acceptlicense", "/log=" + std::string(kLog)}), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_TRUE(Installed());
+  EXPECT_NE(Log().find("Instalação concluída.\r\n"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Código de saída: 0\r\n"), std::string::npos) << Log();
+}
+
+TEST_F(UnattendedRun, WithoutTheLicenceInTheCommandNothingChanges) {
+  const std::string before = Machine();
+  for (const char* mode : {"/quiet", "/passive"}) {
+    EXPECT_EQ(Run({mode, "/log=" + std::string(kLog)}), shell::kExitDeclined) << mode;
+    ExpectNoBox();
+    EXPECT_EQ(Machine(), before) << mode;
+  }
+  EXPECT_NE(Log().find("/acceptlicense"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Código de saída: 1602"), std::string::npos) << Log();
+}
+
+TEST_F(UnattendedRun, AMissingMediumFolderFailsTheRun) {
+  ASSERT_TRUE(windows.files.DeleteFile("D:\\sistema\\geo32.dll"));
+  ASSERT_TRUE(windows.files.RemoveFolder("D:\\sistema"));
+  EXPECT_EQ(Run({"/quiet", "/acceptlicense", "/log=" + std::string(kLog)}), shell::kExitFailure);
+  ExpectNoBox();
+  EXPECT_NE(Log().find("Erro na Instalação: Não existe o diretório D:\\sistema\\"), std::string::npos) << Log();
+  // Nothing after the copy: no way back out is registered, no profile touched.
+  EXPECT_FALSE(Installed());
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+}
+
+// The window shows a file that cannot be copied and goes on; with nobody to
+// see it, the run goes on as well but must not report success.
+TEST_F(UnattendedRun, AFileThatCannotBeCopiedFailsTheRunThatStillGoesOn) {
+  windows.files.FailCopyOnce("c:\\Geolume\\geolume.exe", 5);
+  EXPECT_EQ(Run({"/passive", "/acceptlicense", "/log=" + std::string(kLog)}), shell::kExitFailure);
+  ExpectNoBox();
+  EXPECT_NE(Log().find("geolume.exe"), std::string::npos) << Log();
+  EXPECT_TRUE(Installed());
+  EXPECT_TRUE(windows.files.FileExists("c:\\geolume\\shared.txt"));
+}
+
+// The product's own startup files go into its folder, which only an
+// installation makes: the error the window would show fails the run.
+TEST_F(UnattendedRun, ConfigureCadWithoutTheProductsFolderFails) {
+  EXPECT_EQ(Run({"/configurecad", "/quiet", "/log=" + std::string(kLog)}), shell::kExitFailure);
+  ExpectNoBox();
+  EXPECT_NE(Log().find("Erro na Instalação: "), std::string::npos) << Log();
+  EXPECT_NE(Log().find("c:\\geolume\\acad.lsp"), std::string::npos) << Log();
+}
+
+TEST_F(UnattendedRun, ConfigureCadConfiguresEveryProfileAndInstallsNothing) {
+  windows.files.AddFolder("c:\\geolume");
+  cad_testing::AddBricsCadProfile(windows.registry, "V23x64", "Default", "C:\\Brics");
+  EXPECT_EQ(Run({"/configurecad", "/quiet", "/log=" + std::string(kLog)}), shell::kExitSuccess) << Log();
+  ExpectNoBox();
+  EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos) << SearchPath();
+  EXPECT_NE(cad_testing::StringAt(windows.registry,
+                                  "\\Software\\Bricsys\\BricsCAD\\V23x64\\Profiles\\Default\\Config", "SRCHPATH")
+                .find("C:\\geolume"),
+            std::string::npos);
+  EXPECT_FALSE(Installed());
+  EXPECT_FALSE(windows.files.FileExists("c:\\geolume\\geolume.exe"));
+  // Recorded in the user's own record, for the uninstall.
+  EXPECT_TRUE(windows.files.FileExists(uninstall::UserCadRecordPath(windows.shell)));
+}
+
+TEST_F(UnattendedRun, ARunningHostFailsTheConfigurationWithItsMessageInTheLog) {
+  windows.processes.SetRunning({"C:\\Autodesk\\acad.exe"});
+  EXPECT_EQ(Run({"/configurecad", "/quiet", "/log=" + std::string(kLog)}), shell::kExitFailure);
+  ExpectNoBox();
+  EXPECT_NE(Log().find(cad::messages::kAutoCadOpen), std::string::npos) << Log();
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+}
+
+TEST_F(UnattendedRun, ConfigureCadWithSomeoneAtTheScreenShowsThePanelsBoxes) {
+  windows.processes.SetRunning({"C:\\Autodesk\\acad.exe"});
+  EXPECT_EQ(Run({"/configurecad"}), shell::kExitFailure);
+  ASSERT_EQ(backend.messages.size(), 1u);
+  EXPECT_EQ(backend.messages[0].text, cad::messages::kAutoCadOpen);
+}
+
+TEST_F(UnattendedRun, CadNoneLeavesTheProfiles) {
+  EXPECT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+}
+
+TEST_F(UnattendedRun, ABadArgumentChangesNothingAndIsNamed) {
+  const std::string before = Machine();
+  EXPECT_EQ(Run({"/quiet", "/acceptlicense", "/lang=fr", "/log=" + std::string(kLog)}),
+            shell::kExitBadCommandLine);
+  ExpectNoBox();
+  EXPECT_NE(Log().find("Opção inválida na linha de comando: /lang=fr"), std::string::npos) << Log();
+  EXPECT_EQ(Machine(), before);
+
+  EXPECT_EQ(Run({"/instalar", "/acceptlicense"}), shell::kExitBadCommandLine);
+  ASSERT_EQ(backend.messages.size(), 1u);
+  EXPECT_EQ(backend.messages[0].text, "Opção inválida na linha de comando: /instalar");
+  EXPECT_EQ(Machine(), before);
+}
+
+TEST_F(UnattendedRun, HelpListsTheSwitchesInTheSystemsLanguage) {
+  EXPECT_EQ(Run({"/?"}), shell::kExitSuccess);
+  ASSERT_EQ(backend.messages.size(), 1u);
+  EXPECT_NE(backend.messages[0].text.find("/acceptlicense - aceita o contrato"), std::string::npos);
+
+  backend.messages.clear();
+  windows.locale.SetSystem(0x0C0A);
+  EXPECT_EQ(Run({"-HELP"}), shell::kExitSuccess);
+  ASSERT_EQ(backend.messages.size(), 1u);
+  EXPECT_NE(backend.messages[0].text.find("/acceptlicense - acepta el contrato"), std::string::npos)
+      << backend.messages[0].text;
+  EXPECT_FALSE(Installed());
+
+  // Quiet, the list goes to the log only.
+  backend.messages.clear();
+  EXPECT_EQ(Run({"/help", "/quiet", "/log=" + std::string(kLog)}), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_NE(Log().find("/acceptlicense - acepta el contrato"), std::string::npos) << Log();
+}
+
+// /norestart with someone at the screen: the prompt is not offered, the code says it.
+TEST(NoRestart, TheExitCodeSaysWhatThePromptWouldHaveAsked) {
+  testing_support::TestWindows windows;
+  ui::HeadlessBackend backend;
+  ui::Application app(backend);
+  shell::InstallerState state;
+  shell::MainForm form(app, windows.platform, state);
+  backend.Realize(form);
+  form.FormCreate();
+  state.restart_needed = true;
+  state.offer_restart = false;
+  form.FormClose();
+  EXPECT_TRUE(backend.modal_forms.empty());
+  EXPECT_EQ(backend.exit_code, shell::kExitRestartNeeded);
+  // No restart needed: the plain end.
+  state.restart_needed = false;
+  form.FormClose();
+  EXPECT_EQ(backend.exit_code, shell::kExitSuccess);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(UnattendedRun, QuietUninstallSaysInTheLogWhatItsClosingBoxWould) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/lang=es"}), shell::kExitRestartNeeded);
+  ASSERT_NE(SearchPath().find("C:\\geolume"), std::string::npos);
+  EXPECT_EQ(Run({"/uninstall", "/quiet", "/log=" + std::string(kLog)}), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_FALSE(Installed());
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+  EXPECT_NE(Log().find("Desinstalación del Geolume: La desinstalación fue concluida."), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Código de salida: 0\r\n"), std::string::npos) << Log();
+}
+
+}  // namespace
+
+namespace {
+
+constexpr auto kMachine = RegistryRoot::LocalMachine;
+constexpr char kAdminLocal[] = "C:\\Users\\Usuario\\AppData\\Local";
+constexpr char kMariaLocal[] = "C:\\Users\\Maria\\AppData\\Local";
+
+// Windows' own logon: the entry's command run as the user who logs on, from
+// where it names. The in-memory machine has one user hive, which stands for
+// the hive of whoever is "logged on"; each user has a local folder of their own.
+class LogonSetup : public UnattendedRun {
+ protected:
+  void SetUp() override {
+    UnattendedRun::SetUp();
+    windows.files.AddFolder(kMariaLocal);
+  }
+
+  void LogOnAs(const std::string& local_folder) {
+    windows.shell.SetSpecialFolder(platform::kFolderLocalAppData, local_folder);
+  }
+
+  std::string Value(const char* key, const char* name) {
+    const auto value = windows.registry.ReadValue(kMachine, key, name);
+    return value ? value->text : "(missing)";
+  }
+
+  // Runs the entry's StubPath as Windows would: its program, its switches.
+  int RunEntry(const char* key) {
+    const std::string command = Value(key, "StubPath");
+    const std::size_t end = command.find('"', 1);
+    EXPECT_EQ(command[0], '"');
+    windows.system.program_path = command.substr(1, end - 1);
+    std::vector<std::string> arguments;
+    std::istringstream words(command.substr(end + 1));
+    for (std::string word; words >> word;) arguments.push_back(word);
+    return Run(arguments);
+  }
+
+  std::string MariasRecord() { return std::string(kMariaLocal) + "\\Geolume\\Configuracao-CAD.txt"; }
+};
+
+TEST_F(LogonSetup, EveryUserIsConfiguredAtLogonAndGivenBackAfterTheUninstall) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  const std::string uninstaller = uninstall::UninstallerPath(windows.shell);
+  EXPECT_EQ(Value(uninstall::kCadSetupKey, "StubPath"), "\"" + uninstaller + "\" /configurecad /quiet");
+  EXPECT_EQ(Value(uninstall::kCadSetupKey, "Version"), "1,0,0,1");
+  EXPECT_EQ(windows.registry.ReadValue(kMachine, uninstall::kCadSetupKey, "IsInstalled")->number, 1u);
+
+  LogOnAs(kMariaLocal);
+  EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos);
+  EXPECT_TRUE(windows.files.FileExists(MariasRecord()));
+
+  // The administrator's uninstall cannot reach Maria's hive: it leaves her a restore.
+  LogOnAs(kAdminLocal);
+  windows.system.program_path = uninstaller;
+  EXPECT_EQ(Run({"/uninstall", "/quiet"}), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_FALSE(Installed());
+  EXPECT_FALSE(windows.registry.KeyExists(kMachine, uninstall::kCadSetupKey));
+  EXPECT_EQ(Value(uninstall::kCadRestoreKey, "StubPath"), "\"" + uninstaller + "\" /uninstall /quiet");
+  EXPECT_EQ(Value(uninstall::kCadRestoreKey, "Version"), "1,0,0,2");
+  EXPECT_TRUE(windows.files.FileExists(uninstaller));
+
+  LogOnAs(kMariaLocal);
+  EXPECT_EQ(RunEntry(uninstall::kCadRestoreKey), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+  EXPECT_FALSE(windows.files.FileExists(MariasRecord()));
+  // A user who never had a configuration is left alone.
+  LogOnAs(kAdminLocal);
+  EXPECT_EQ(RunEntry(uninstall::kCadRestoreKey), shell::kExitSuccess);
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+}
+
+TEST_F(LogonSetup, AnInstallationAfterAnUninstallTakesTheRestoreBackWithAHigherVersion) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  windows.system.program_path = uninstall::UninstallerPath(windows.shell);
+  ASSERT_EQ(Run({"/uninstall", "/quiet"}), shell::kExitSuccess);
+  windows.system.program_path = "D:\\Instalar.exe";
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  EXPECT_FALSE(windows.registry.KeyExists(kMachine, uninstall::kCadRestoreKey));
+  // Users already configured once, then given back, are configured again.
+  EXPECT_EQ(Value(uninstall::kCadSetupKey, "Version"), "1,0,0,3");
+}
+
+TEST_F(LogonSetup, AFailedConfigurationAtLogonLeavesTheLogInTheUsersTemporaryFolder) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  windows.files.AddFolder(windows.system.temp_folder);
+  windows.processes.SetRunning({"C:\\Autodesk\\acad.exe"});
+  EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitFailure);
+  ExpectNoBox();
+  const auto log = windows.files.Inspect(windows.system.temp_folder + "\\" + shell::kFailedRunLog);
+  ASSERT_TRUE(log);
+  EXPECT_NE(log->content.find(cad::messages::kAutoCadOpen), std::string::npos) << log->content;
+  EXPECT_NE(log->content.find("Código de saída: 1603"), std::string::npos) << log->content;
+  // A run that succeeds leaves nothing there.
+  windows.processes.SetRunning({});
+  ASSERT_TRUE(windows.files.DeleteFile(windows.system.temp_folder + "\\" + shell::kFailedRunLog));
+  EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitSuccess);
+  EXPECT_FALSE(windows.files.FileExists(windows.system.temp_folder + "\\" + shell::kFailedRunLog));
+}
+
+}  // namespace
