@@ -27,8 +27,10 @@ struct CadBoxes {
   RunLog& log;
   bool shown;
 
-  void Failure(const std::string& text) {
-    log.Failure(install::messages::kApplicationTitle, text);
+  // What the configuration shows and passes over is logged and fails
+  // nothing; a refusal fails the run by the outcome.
+  void Plain(const std::string& text) {
+    log.Note(install::messages::kApplicationTitle, text);
     if (shown) form.App().ShowMessage({text, install::messages::kApplicationTitle, ui::MessageIcon::None, &form});
   }
   void Information(const std::string& text) {
@@ -40,18 +42,20 @@ struct CadBoxes {
 };
 
 // Every profile of the user, on the platform that records the changes. A
-// host that runs, a setting left to the user or an error all fail the run.
-void ConfigureEveryProfile(MainForm& form, CadBoxes boxes) {
+// host that runs or an error fails the run; a setting left to the user, as
+// the window shows it and goes on, does not.
+int ConfigureEveryProfile(MainForm& form, CadBoxes boxes) {
   platform::Platform& windows = form.CadPlatform();
   const cad::CadConfigurationContext context{
       windows.registry,
       windows.files,
       windows.processes,
-      [&boxes](const std::string& text) { boxes.Failure(text); },
+      [&boxes](const std::string& text) { boxes.Plain(text); },
       [&boxes](const std::string& text) { boxes.Information(text); },
       [&form](const std::string& text) { return form.Translate(text); },
   };
-  cad::ConfigureCadProfiles(context, cad::EveryProfileTicked(windows.registry));
+  const auto outcome = cad::ConfigureCadProfiles(context, cad::EveryProfileTicked(windows.registry));
+  return outcome == cad::ConfigurationOutcome::RefusedHostOpen ? kExitFailure : kExitSuccess;
 }
 
 // The code the log's failures, the restart and the run's own verdict make.
@@ -97,10 +101,11 @@ int Install(MainForm& form, const CommandLine& command, RunLog& log) {
   }
   LoggedProgress progress(log, window.get());
   const auto outcome = InstallWithRecord(
-      form, progress, [&log](const install::InstallationMessage& message) { log.Failure(message.caption, message.text); });
+      // What the installation shows and passes over is logged and fails nothing.
+      form, progress, [&log](const install::InstallationMessage& message) { log.Note(message.caption, message.text); });
   if (outcome != install::InstallationOutcome::Completed) return kExitFailure;
   log.Write(form.Translate(messages::kInstallationDone));
-  if (command.configure_all_cad) ConfigureEveryProfile(form, {form, log, false});
+  if (command.configure_all_cad) return ConfigureEveryProfile(form, {form, log, false});
   return kExitSuccess;
 }
 
@@ -115,10 +120,7 @@ int RunCadConfigurationCommand(MainForm& form, const CommandLine& command, RunLo
   // Spoken as the installation was; with none, as the command says.
   const auto installed = uninstall::InstalledLanguage(form.GetPlatform());
   form.Dictionary().SetLanguage(installed.value_or(command.language) == "es" ? kSpanish : kPortuguese);
-  return Guarded(form, log, !command.quiet, [&] {
-    ConfigureEveryProfile(form, {form, log, !command.quiet});
-    return kExitSuccess;
-  });
+  return Guarded(form, log, !command.quiet, [&] { return ConfigureEveryProfile(form, {form, log, !command.quiet}); });
 }
 
 }  // namespace shell
