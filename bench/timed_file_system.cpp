@@ -70,4 +70,20 @@ bool TimedFileSystem::WriteFile(const std::string& path, const std::string& byte
   return Timed("WriteFile", [&] { return files_.WriteFile(path, bytes); });
 }
 
+bool TimedFileSystem::AppendFile(const std::string& path, const std::string& bytes) {
+  return Timed("AppendFile", [&] { return files_.AppendFile(path, bytes); });
+}
+
+std::optional<platform::FileStamp> TimedFileSystem::StampOf(const std::string& path) {
+  return Timed("StampOf", [&] { return files_.StampOf(path); });
+}
+
+bool TimedFileSystem::DeleteAtRestart(const std::string& path) {
+  return Timed("DeleteAtRestart", [&] { return files_.DeleteAtRestart(path); });
+}
+
+bool TimedFileSystem::ProtectFile(const std::string& path) {
+  return Timed("ProtectFile", [&] { return files_.ProtectFile(path); });
+}
+
 }  // namespace bench

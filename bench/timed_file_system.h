@@ -32,6 +32,10 @@ class TimedFileSystem : public platform::FileSystem {
   std::optional<platform::FileStamp> ReadStamp(const std::string& path) override;
   std::optional<std::string> ReadFile(const std::string& path) override;
   bool WriteFile(const std::string& path, const std::string& bytes) override;
+  bool AppendFile(const std::string& path, const std::string& bytes) override;
+  std::optional<platform::FileStamp> StampOf(const std::string& path) override;
+  bool DeleteAtRestart(const std::string& path) override;
+  bool ProtectFile(const std::string& path) override;
   std::uint32_t LastError() override { return files_.LastError(); }
 
   // By the call's name.

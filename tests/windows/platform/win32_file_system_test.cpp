@@ -54,7 +54,7 @@ TEST_F(Win32FileSystemTest, CopyKeepsTheSourceTimeAndAttributes) {
 TEST_F(Win32FileSystemTest, CopyOfANewFileRefusesEveryNameThatIsThereAndOtherwiseCopiesAlike) {
   const auto source = folder / "Tabela.tab";
   ASSERT_TRUE(files.WriteFile(source, "table"));
-  SetLocalWriteTime(source, 2003, 5, 17, 9, 30, 42);
+  ASSERT_TRUE(SetLocalWriteTime(source, {2003, 5, 0, 17, 9, 30, 42, 0}));
   ASSERT_TRUE(files.WriteFile(folder / "TABELA OLD.TAB", "old"));
   ASSERT_TRUE(files.CreateFolders(folder / "sub"));
   EXPECT_FALSE(files.CopyNewFile(source, folder / "tabela old.tab"));
