@@ -27,7 +27,12 @@ std::string WindowsLines(const std::string& text) {
 }  // namespace
 
 RunLog::RunLog(platform::Platform& windows, std::optional<std::string> path)
-    : windows_(windows), path_(std::move(path)) {}
+    : windows_(windows), path_(std::move(path)) {
+  // A log asked for in a folder that is not there yet gets it, as other
+  // installers' logs do.
+  const std::size_t folder_end = path_ ? path_->find_last_of('\\') : std::string::npos;
+  if (folder_end != std::string::npos && folder_end > 0) windows_.files.CreateFolders(path_->substr(0, folder_end));
+}
 
 // A line that cannot be written is lost: there is nobody to tell.
 void RunLog::Write(const std::string& text) {

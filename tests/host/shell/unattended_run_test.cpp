@@ -142,6 +142,14 @@ TEST_F(UnattendedRun, WithoutTheLicenceInTheCommandNothingChanges) {
   EXPECT_NE(Log().find("Código de saída: 1602"), std::string::npos) << Log();
 }
 
+TEST_F(UnattendedRun, ALogInAFolderThatIsNotThereYetGetsTheFolder) {
+  const std::string log = "C:\\Logs\\Geolume\\2026\\instalar.log";
+  EXPECT_EQ(Run({"/quiet", "/log=" + log}), shell::kExitDeclined);
+  const auto entry = windows.files.Inspect(log);
+  ASSERT_TRUE(entry);
+  EXPECT_NE(entry->content.find("Código de saída: 1602"), std::string::npos) << entry->content;
+}
+
 TEST_F(UnattendedRun, AMissingMediumFolderFailsTheRun) {
   ASSERT_TRUE(windows.files.DeleteFile("D:\\sistema\\geo32.dll"));
   ASSERT_TRUE(windows.files.RemoveFolder("D:\\sistema"));
