@@ -107,6 +107,12 @@ void Process::Kill() {
   }
 }
 
+std::string SystemFolder() {
+  wchar_t buffer[MAX_PATH] = {};
+  GetSystemDirectoryW(buffer, MAX_PATH);
+  return Narrow(buffer);
+}
+
 std::string MakeMedium(const std::string& folder) {
   if (!MakeFolders(folder)) throw std::runtime_error("cannot make " + folder);
   if (!CopyInto(InstallerPath(), folder)) throw std::runtime_error("cannot copy the installer");

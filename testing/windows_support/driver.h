@@ -19,6 +19,10 @@ std::string InstallerPath();
 
 bool WaitUntil(const std::function<bool()>& condition, int timeout_ms = kWindowTimeoutMs);
 
+// The system folder as this program's bitness sees it, as the installer's
+// own does when both are built alike.
+std::string SystemFolder();
+
 // Folder helpers on the real file system.
 bool CopyInto(const std::string& file, const std::string& folder);
 bool FileExists(const std::string& path);

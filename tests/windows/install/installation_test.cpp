@@ -15,12 +15,6 @@ namespace {
 
 using namespace install_wine;
 
-std::string SystemFolderPath() {
-  wchar_t buffer[MAX_PATH] = {};
-  GetSystemDirectoryW(buffer, MAX_PATH);
-  return platform::Narrow(buffer);
-}
-
 DWORD AttributesOf(const std::string& path) { return GetFileAttributesW(platform::Widen(path).c_str()); }
 
 TEST_F(Installation, PortugueseRunInstallsEverything) {
@@ -45,7 +39,7 @@ TEST_F(Installation, PortugueseRunInstallsEverything) {
   EXPECT_EQ(hidden & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY), 0u);
   EXPECT_FALSE(FileExists("C:\\geolume\\descritivo.cfg"));
   // The program's own bitness decides which system folder it sees; so does the test's.
-  EXPECT_TRUE(FileExists(SystemFolderPath() + "\\" + kSystemFile));
+  EXPECT_TRUE(FileExists(SystemFolder() + "\\" + kSystemFile));
   for (const std::string& icon : AssociationIcons()) EXPECT_TRUE(FileExists("C:\\geolume\\" + icon)) << icon;
 
   // The viewer control, in the view of the program's bitness.

@@ -36,12 +36,6 @@ using uninstall::kCadRestoreKey;
 using uninstall::kCadSetupKey;
 constexpr int kRunTimeoutMs = 120000;
 
-std::string SystemFolder() {
-  wchar_t buffer[MAX_PATH] = {};
-  GetSystemDirectoryW(buffer, MAX_PATH);
-  return platform::Narrow(buffer);
-}
-
 std::string ProgramFilesFolder() {
   wchar_t buffer[MAX_PATH] = {};
   GetEnvironmentVariableW(L"ProgramFiles", buffer, MAX_PATH);
