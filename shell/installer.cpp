@@ -7,6 +7,7 @@
 #include "shell/agreement_form.h"
 #include "shell/command_line.h"
 #include "shell/exit_codes.h"
+#include "shell/guarded_run.h"
 #include "shell/installation_window.h"
 #include "shell/installer_state.h"
 #include "shell/main_form.h"
@@ -29,7 +30,7 @@ int RefuseCommandLine(MainForm& form, const CommandLine& command, RunLog& log) {
   if (!command.quiet) {
     form.App().ShowMessage({text, install::messages::kApplicationTitle, ui::MessageIcon::Error, nullptr});
   }
-  return kExitBadCommandLine;
+  return log.Exit(form.Translate(messages::kExitCode), kExitBadCommandLine);
 }
 
 // Quiet, even the list goes to the log.
@@ -50,7 +51,7 @@ std::optional<int> RunCommand(MainForm& form, const CommandLine& command) {
   } else if (command.help) {
     ShowHelp(form, command, log);
   } else if (command.uninstall) {
-    code = RunUninstallCommand(form, command.quiet, log);
+    code = GuardedRun(form, log, !command.quiet, [&] { return RunUninstallCommand(form, command.quiet, log); });
   } else if (command.configure_cad_only) {
     code = RunCadConfigurationCommand(form, command, log);
   } else if (command.Unattended()) {

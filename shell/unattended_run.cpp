@@ -1,6 +1,5 @@
 #include "shell/unattended_run.h"
 
-#include <exception>
 #include <memory>
 #include <string>
 
@@ -8,6 +7,7 @@
 #include "cad/profile_configuration.h"
 #include "install/install_messages.h"
 #include "shell/exit_codes.h"
+#include "shell/guarded_run.h"
 #include "shell/installation_window.h"
 #include "shell/recorded_installation.h"
 #include "shell/shell_messages.h"
@@ -69,19 +69,6 @@ int ExitCode(MainForm& form, RunLog& log, int verdict) {
   return log.Exit(form.Translate(messages::kExitCode), code);
 }
 
-// An error nothing else handled ends the run as a failure, in the log, and
-// on the screen when there is someone to see it.
-template <typename Work>
-int Guarded(MainForm& form, RunLog& log, bool shown, Work work) {
-  try {
-    return ExitCode(form, log, work());
-  } catch (const std::exception& error) {
-    log.Failure(form.Translate(install::messages::kErrorCaption), form.App().ErrorText(error));
-    if (shown) form.App().HandleError(error);
-    return ExitCode(form, log, kExitFailure);
-  }
-}
-
 void ShowProgressOnly(MainForm& form) {
   form.Show();
   form.ShowState(CentralState::Installing);
@@ -113,14 +100,15 @@ int Install(MainForm& form, const CommandLine& command, RunLog& log) {
 
 int RunUnattendedInstallation(MainForm& form, const CommandLine& command, RunLog& log) {
   form.Dictionary().SetLanguage(command.language == "es" ? kSpanish : kPortuguese);
-  return Guarded(form, log, false, [&] { return Install(form, command, log); });
+  return GuardedRun(form, log, false, [&] { return ExitCode(form, log, Install(form, command, log)); });
 }
 
 int RunCadConfigurationCommand(MainForm& form, const CommandLine& command, RunLog& log) {
   // Spoken as the installation was; with none, as the command says.
   const auto installed = uninstall::InstalledLanguage(form.GetPlatform());
   form.Dictionary().SetLanguage(installed.value_or(command.language) == "es" ? kSpanish : kPortuguese);
-  return Guarded(form, log, !command.quiet, [&] { return ConfigureEveryProfile(form, {form, log, !command.quiet}); });
+  return GuardedRun(form, log, !command.quiet,
+                    [&] { return ExitCode(form, log, ConfigureEveryProfile(form, {form, log, !command.quiet})); });
 }
 
 }  // namespace shell

@@ -224,6 +224,7 @@ TEST_F(UnattendedRun, ABadArgumentChangesNothingAndIsNamed) {
             shell::kExitBadCommandLine);
   ExpectNoBox();
   EXPECT_NE(Log().find("Opção inválida na linha de comando: /lang=fr"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Código de saída: 87\r\n"), std::string::npos) << Log();
   EXPECT_EQ(Machine(), before);
 
   EXPECT_EQ(Run({"/instalar", "/acceptlicense"}), shell::kExitBadCommandLine);
@@ -285,6 +286,34 @@ TEST_F(UnattendedRun, QuietUninstallSaysInTheLogWhatItsClosingBoxWould) {
   EXPECT_EQ(SearchPath(), "C:\\Suporte");
   EXPECT_NE(Log().find("Desinstalación del Geolume: La desinstalación fue concluida."), std::string::npos) << Log();
   EXPECT_NE(Log().find("Código de salida: 0\r\n"), std::string::npos) << Log();
+}
+
+// Windows that cannot list its processes, as when the snapshot call itself
+// breaks down rather than fails.
+struct BrokenProcesses : platform::Processes {
+  bool StartHidden(const std::string&) override { return false; }
+  bool RunHiddenAndWait(const std::string&, std::uint32_t) override { return false; }
+  std::optional<std::vector<std::string>> RunningExecutables() override {
+    throw std::runtime_error("Tool Help broke down");
+  }
+};
+
+TEST_F(UnattendedRun, AnUninstallThatBreaksDownIsAFailureTheLogExplains) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense"}), shell::kExitRestartNeeded);
+  BrokenProcesses broken;
+  platform::Platform machine{windows.registry, windows.files, windows.shell, broken,
+                             windows.system,   windows.locale, windows.resources};
+  EXPECT_EQ(shell::RunInstaller(backend, machine, {}, {"/uninstall", "/quiet", "/log=" + std::string(kLog)}),
+            shell::kExitFailure);
+  ExpectNoBox();
+  EXPECT_NE(Log().find("Tool Help broke down"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Código de saída: 1603\r\n"), std::string::npos) << Log();
+
+  // With someone at the screen the same error is shown, and the code is the same.
+  backend.answers.push_back(true);
+  EXPECT_EQ(shell::RunInstaller(backend, machine, {}, {"/uninstall"}), shell::kExitFailure);
+  ASSERT_EQ(backend.errors.size(), 1u);
+  EXPECT_NE(backend.errors.front().find("Tool Help broke down"), std::string::npos) << backend.errors.front();
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "platform/win32/win32_system.h"
 #include "testing/windows_support/driver.h"
 #include "testing/windows_support/sample_medium.h"
+#include "tests/windows/cad/installer_window.h"
 #include "tests/windows/cad/seeded_cad_machine.h"
 #include "uninstall/logon_setup.h"
 #include "uninstall/uninstall_locations.h"
@@ -126,6 +127,27 @@ TEST_F(Unattended, ARunningHostFailsTheQuietConfigurationWithItsMessageInTheLog)
   EXPECT_EQ(Run(InstallerPath(), "/configurecad /quiet /log=" + std::string(kLog)), 1603u);
   EXPECT_TRUE(shown.empty()) << shown.front();
   EXPECT_NE(Log().find(cad::messages::kAutoCadOpen), std::string::npos) << Log();
+}
+
+TEST_F(Unattended, ABadSwitchChangesNothingAndIsNamedInTheLogOrInABox) {
+  const std::string installer = MakeSampleMedium(kMedium);
+  EXPECT_EQ(Run(installer, "/quiet /acceptlicense /lang=fr /log=" + std::string(kLog)), 87u);
+  EXPECT_TRUE(shown.empty()) << shown.front();
+  EXPECT_NE(Log().find("Opção inválida na linha de comando: /lang=fr"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Código de saída: 87\r\n"), std::string::npos) << Log();
+  EXPECT_FALSE(files.FolderExists("C:\\geolume"));
+
+  // With someone at the screen a box names it; the code is the same.
+  Process process = Process::Start(installer, "/acceptlicense -Reboot");
+  cad_window::InstallerWindow window(process);
+  const cad_window::Box box = window.WaitForBox();
+  EXPECT_EQ(box.caption, "Instalar");
+  EXPECT_EQ(box.text, "Opção inválida na linha de comando: -Reboot");
+  ASSERT_TRUE(window.Close(box));
+  DWORD code = 0;
+  ASSERT_TRUE(process.WaitForExit(kRunTimeoutMs, &code));
+  EXPECT_EQ(code, 87u);
+  EXPECT_FALSE(files.FolderExists("C:\\geolume"));
 }
 
 // Windows runs the entry's command at the next logon; here it runs in the same
