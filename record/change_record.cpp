@@ -270,6 +270,8 @@ ChangeRecord::ChangeRecord(platform::FileSystem& files, std::string path, std::s
 }
 
 bool ChangeRecord::Add(const Entry& entry) {
+  // No path: nowhere it could be kept.
+  if (path_.empty()) failed_ = true;
   if (failed_) return false;
   std::string lines;
   if (!started_) {
@@ -284,6 +286,7 @@ bool ChangeRecord::Add(const Entry& entry) {
 }
 
 std::vector<Entry> ReadRecord(platform::FileSystem& files, const std::string& path) {
+  if (path.empty()) return {};
   const auto text = files.ReadFile(path);
   return text ? ParseRecord(*text) : std::vector<Entry>{};
 }

@@ -52,7 +52,8 @@ std::vector<Entry> ParseRecord(const std::string& text);
 class ChangeRecord {
  public:
   // what: "install" or "cad"; language: "pt" or "es". The record file and
-  // its folder are made with the first change.
+  // its folder are made with the first change. With an empty path nothing
+  // is kept and every Add fails.
   ChangeRecord(platform::FileSystem& files, std::string path, std::string what, std::string language);
 
   // Appends the entry; false once any append has failed (the run goes on).

@@ -88,7 +88,7 @@ int Install(MainForm& form, const CommandLine& command, RunLog& log) {
   }
   LoggedProgress progress(log, window.get());
   const auto outcome = InstallWithRecord(
-      // What the installation shows and passes over is logged and fails nothing.
+      // What the installation shows and passes over is logged, failing nothing.
       form, progress, [&log](const install::InstallationMessage& message) { log.Note(message.caption, message.text); });
   if (outcome != install::InstallationOutcome::Completed) return kExitFailure;
   log.Write(form.Translate(messages::kInstallationDone));
@@ -107,8 +107,9 @@ int RunCadConfigurationCommand(MainForm& form, const CommandLine& command, RunLo
   // Spoken as the installation was; with none, as the command says.
   const auto installed = uninstall::InstalledLanguage(form.GetPlatform());
   form.Dictionary().SetLanguage(installed.value_or(command.language) == "es" ? kSpanish : kPortuguese);
-  return GuardedRun(form, log, !command.quiet,
-                    [&] { return ExitCode(form, log, ConfigureEveryProfile(form, {form, log, !command.quiet})); });
+  return GuardedRun(form, log, !command.quiet, [&] {
+    return ExitCode(form, log, ConfigureEveryProfile(form, {form, log, !command.quiet}));
+  });
 }
 
 }  // namespace shell

@@ -13,7 +13,11 @@ std::string MachineRecordPath(platform::Shell& shell) { return GroupFolder(shell
 std::string UninstallerPath(platform::Shell& shell) { return GroupFolder(shell) + "\\Desinstalar.exe"; }
 
 std::string UserCadRecordPath(platform::Shell& shell) {
-  return shell.SpecialFolder(platform::kFolderLocalAppData) + "\\Geolume\\Configuracao-CAD.txt";
+  const std::string folder = shell.SpecialFolder(platform::kFolderLocalAppData);
+  // Without it the name would start at the drive's root, in the product's
+  // own c:\Geolume, where every user's record would mix.
+  if (folder.empty()) return {};
+  return folder + "\\Geolume\\Configuracao-CAD.txt";
 }
 
 }  // namespace uninstall

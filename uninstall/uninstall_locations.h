@@ -16,6 +16,9 @@ constexpr char kSharedDllsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\
 std::string GroupFolder(platform::Shell& shell);
 std::string MachineRecordPath(platform::Shell& shell);
 std::string UninstallerPath(platform::Shell& shell);
+// Empty when Windows names no local application data folder for the user:
+// the user's configurations then go unrecorded rather than into a folder
+// every user shares.
 std::string UserCadRecordPath(platform::Shell& shell);
 
 }  // namespace uninstall

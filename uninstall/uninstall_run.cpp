@@ -32,7 +32,7 @@ void RemoveRecordAndUninstaller(platform::Platform& windows, bool keep_uninstall
 
 void RemoveUserCadRecord(platform::Platform& windows) {
   const std::string path = UserCadRecordPath(windows.shell);
-  if (!windows.files.FileExists(path)) return;
+  if (path.empty() || !windows.files.FileExists(path)) return;
   windows.files.DeleteFile(path);
   windows.files.RemoveFolder(path.substr(0, path.find_last_of('\\')));
 }

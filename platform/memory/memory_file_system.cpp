@@ -65,11 +65,15 @@ std::string Trimmed(std::string piece, bool last) {
   return piece;
 }
 
-// Absolute drive paths only; empty parts (doubled backslashes), "." and "..",
-// and dots and spaces ending names are resolved as Windows resolves them.
+// Absolute drive paths, and paths from the root of the current drive, which
+// is C: here as for a program Windows starts at logon (its current folder is
+// the system folder); empty parts (doubled backslashes), "." and "..", and
+// dots and spaces ending names are resolved as Windows resolves them.
 ParsedPath ParsePath(const std::string& path) {
   ParsedPath parsed;
-  const auto pieces = SplitPath(path);
+  auto pieces = SplitPath(path);
+  const bool from_root = pieces.size() > 1 && pieces[0].empty() && !pieces[1].empty();
+  if (from_root) pieces[0] = "c:";
   if (!IsDrive(pieces.front())) {
     parsed.error = kErrorPathNotFound;
     return parsed;

@@ -67,11 +67,17 @@ std::string TextUpToNull(const std::wstring& buffer) {
 }  // namespace
 
 std::string Win32Shell::SpecialFolder(int csidl) {
-  PIDLIST_ABSOLUTE items = nullptr;
-  if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || items == nullptr) return {};
   wchar_t buffer[MAX_PATH] = {};
-  const bool found = SHGetPathFromIDListW(items, buffer);
+  PIDLIST_ABSOLUTE items = nullptr;
+  bool found = SUCCEEDED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) && items != nullptr &&
+               SHGetPathFromIDListW(items, buffer);
   CoTaskMemFree(items);
+  // A folder Windows knows but has not made yet for this user (a profile
+  // used for the first time) is made, as Windows makes it for any program
+  // that asks so.
+  if (!found) {
+    found = SUCCEEDED(SHGetFolderPathW(nullptr, csidl | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, buffer));
+  }
   if (!found) return {};
   std::string path = Narrow(buffer);
   while (!path.empty() && path.back() == '\\') path.pop_back();

@@ -9,15 +9,15 @@
 
 #include "cad/cad_messages.h"
 #include "shell/exit_codes.h"
+#include "shell/installation_window.h"
 #include "shell/installer.h"
 #include "shell/main_form.h"
-#include "shell/installation_window.h"
+#include "shell/run_log.h"
 #include "tests/host/cad/cad_profiles.h"
 #include "tests/host/install/install_fixture.h"
 #include "tests/host/shell/test_windows.h"
 #include "ui/application.h"
 #include "ui/headless_backend.h"
-#include "shell/run_log.h"
 #include "uninstall/logon_setup.h"
 #include "uninstall/uninstall_locations.h"
 
@@ -48,8 +48,8 @@ class UnattendedRun : public ::testing::Test {
 
   void SetUp() override {
     SeedMachine(windows);
-    autocad = cad_testing::AddAutoCadProfile(windows.registry, "R24.0\\ACAD-4101:416", "<<Unnamed Profile>>",
-                                             "C:\\Suporte");
+    autocad =
+        cad_testing::AddAutoCadProfile(windows.registry, "R24.0\\ACAD-4101:416", "<<Unnamed Profile>>", "C:\\Suporte");
   }
 
   int Run(const std::vector<std::string>& arguments) {
@@ -79,9 +79,7 @@ class UnattendedRun : public ::testing::Test {
     EXPECT_TRUE(backend.modal_forms.empty()) << backend.modal_forms.front();
   }
 
-  bool Installed() {
-    return windows.registry.KeyExists(RegistryRoot::LocalMachine, uninstall::kUninstallKey);
-  }
+  bool Installed() { return windows.registry.KeyExists(RegistryRoot::LocalMachine, uninstall::kUninstallKey); }
 };
 
 TEST_F(UnattendedRun, QuietSpanishInstallationLogsEveryStepAndSaysARestartIsNeeded) {
@@ -90,7 +88,8 @@ TEST_F(UnattendedRun, QuietSpanishInstallationLogsEveryStepAndSaysARestartIsNeed
   EXPECT_EQ(windows.files.Inspect(kSpanishDemo)->content, "demos\\Esp\\item.dat");
   EXPECT_TRUE(Installed());
   const std::string log = Log();
-  // Each line after the local time, Windows' line breaks, the steps and the file pairs.
+  // Each line after the local time, Windows' line breaks, the steps and the
+  // file pairs.
   EXPECT_EQ(log.rfind("2026-03-02 08:30:00  ", 0), 0u) << log;
   EXPECT_NE(log.find("\\geo32.dll"), std::string::npos) << log;
   EXPECT_NE(log.find("Windows debe reiniciarse para concluir la instalación.\r\n"), std::string::npos) << log;
@@ -188,8 +187,8 @@ TEST_F(UnattendedRun, ConfigureCadConfiguresEveryProfileAndInstallsNothing) {
   EXPECT_EQ(Run({"/configurecad", "/quiet", "/log=" + std::string(kLog)}), shell::kExitSuccess) << Log();
   ExpectNoBox();
   EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos) << SearchPath();
-  EXPECT_NE(cad_testing::StringAt(windows.registry,
-                                  "\\Software\\Bricsys\\BricsCAD\\V23x64\\Profiles\\Default\\Config", "SRCHPATH")
+  EXPECT_NE(cad_testing::StringAt(windows.registry, "\\Software\\Bricsys\\BricsCAD\\V23x64\\Profiles\\Default\\Config",
+                                  "SRCHPATH")
                 .find("C:\\geolume"),
             std::string::npos);
   EXPECT_FALSE(Installed());
@@ -220,8 +219,7 @@ TEST_F(UnattendedRun, CadNoneLeavesTheProfiles) {
 
 TEST_F(UnattendedRun, ABadArgumentChangesNothingAndIsNamed) {
   const std::string before = Machine();
-  EXPECT_EQ(Run({"/quiet", "/acceptlicense", "/lang=fr", "/log=" + std::string(kLog)}),
-            shell::kExitBadCommandLine);
+  EXPECT_EQ(Run({"/quiet", "/acceptlicense", "/lang=fr", "/log=" + std::string(kLog)}), shell::kExitBadCommandLine);
   ExpectNoBox();
   EXPECT_NE(Log().find("Opção inválida na linha de comando: /lang=fr"), std::string::npos) << Log();
   EXPECT_NE(Log().find("Código de saída: 87\r\n"), std::string::npos) << Log();
@@ -253,7 +251,8 @@ TEST_F(UnattendedRun, HelpListsTheSwitchesInTheSystemsLanguage) {
   EXPECT_NE(Log().find("/acceptlicense - acepta el contrato"), std::string::npos) << Log();
 }
 
-// /norestart with someone at the screen: the prompt is not offered, the code says it.
+// /norestart with someone at the screen: the prompt is not offered, the code
+// says it.
 TEST(NoRestart, TheExitCodeSaysWhatThePromptWouldHaveAsked) {
   testing_support::TestWindows windows;
   ui::HeadlessBackend backend;
@@ -301,7 +300,7 @@ struct BrokenProcesses : platform::Processes {
 TEST_F(UnattendedRun, AnUninstallThatBreaksDownIsAFailureTheLogExplains) {
   ASSERT_EQ(Run({"/quiet", "/acceptlicense"}), shell::kExitRestartNeeded);
   BrokenProcesses broken;
-  platform::Platform machine{windows.registry, windows.files, windows.shell, broken,
+  platform::Platform machine{windows.registry, windows.files,  windows.shell,    broken,
                              windows.system,   windows.locale, windows.resources};
   EXPECT_EQ(shell::RunInstaller(backend, machine, {}, {"/uninstall", "/quiet", "/log=" + std::string(kLog)}),
             shell::kExitFailure);
@@ -309,7 +308,8 @@ TEST_F(UnattendedRun, AnUninstallThatBreaksDownIsAFailureTheLogExplains) {
   EXPECT_NE(Log().find("Tool Help broke down"), std::string::npos) << Log();
   EXPECT_NE(Log().find("Código de saída: 1603\r\n"), std::string::npos) << Log();
 
-  // With someone at the screen the same error is shown, and the code is the same.
+  // With someone at the screen the same error is shown, and the code is the
+  // same.
   backend.answers.push_back(true);
   EXPECT_EQ(shell::RunInstaller(backend, machine, {}, {"/uninstall"}), shell::kExitFailure);
   ASSERT_EQ(backend.errors.size(), 1u);
@@ -326,7 +326,8 @@ constexpr char kMariaLocal[] = "C:\\Users\\Maria\\AppData\\Local";
 
 // Windows' own logon: the entry's command run as the user who logs on, from
 // where it names. The in-memory machine has one user hive, which stands for
-// the hive of whoever is "logged on"; each user has a local folder of their own.
+// the hive of whoever is "logged on"; each user has a local folder of their
+// own.
 class LogonSetup : public UnattendedRun {
  protected:
   void SetUp() override {
@@ -371,7 +372,8 @@ TEST_F(LogonSetup, EveryUserIsConfiguredAtLogonAndGivenBackAfterTheUninstall) {
   EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos);
   EXPECT_TRUE(windows.files.FileExists(MariasRecord()));
 
-  // The administrator's uninstall cannot reach Maria's hive: it leaves her a restore.
+  // The administrator's uninstall cannot reach Maria's hive: it leaves her a
+  // restore.
   LogOnAs(kAdminLocal);
   windows.system.program_path = uninstaller;
   EXPECT_EQ(Run({"/uninstall", "/quiet"}), shell::kExitSuccess);
@@ -391,6 +393,18 @@ TEST_F(LogonSetup, EveryUserIsConfiguredAtLogonAndGivenBackAfterTheUninstall) {
   LogOnAs(kAdminLocal);
   EXPECT_EQ(RunEntry(uninstall::kCadRestoreKey), shell::kExitSuccess);
   EXPECT_EQ(SearchPath(), "C:\\Suporte");
+}
+
+// A profile whose local folder Windows does not name is still configured,
+// but its record must not start at the drive's root, in c:\Geolume, which
+// every user shares.
+TEST_F(LogonSetup, AUserWithoutALocalFolderIsConfiguredWithoutARecordInASharedFolder) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  LogOnAs("");
+  EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos);
+  EXPECT_EQ(windows.files.Export().find("Configuracao-CAD.txt"), std::string::npos) << windows.files.Export();
 }
 
 TEST_F(LogonSetup, AnInstallationAfterAnUninstallTakesTheRestoreBackWithAHigherVersion) {
