@@ -23,6 +23,12 @@ inline std::string Hex(const BYTE* data, DWORD size) {
   return text;
 }
 
+// A string value's bytes as an export shows them: UTF-16 with its end.
+inline std::string StringHex(const std::string& text) {
+  const std::wstring wide = platform::Widen(text);
+  return Hex(reinterpret_cast<const BYTE*>(wide.c_str()), static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+}
+
 inline void ExportValues(HKEY key, std::wstring& name, std::vector<BYTE>& data, std::string& out) {
   for (DWORD index = 0;; ++index) {
     DWORD name_length = static_cast<DWORD>(name.size());

@@ -14,7 +14,7 @@
 #include "platform/win32/win32_registry.h"
 #include "testing/cad/nothing_lost.h"
 #include "tests/windows/cad/installer_window.h"
-#include "tests/windows/cad/registry_export.h"
+#include "testing/windows_support/registry_export.h"
 #include "tests/windows/cad/seeded_cad_machine.h"
 
 namespace {

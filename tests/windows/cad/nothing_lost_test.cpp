@@ -15,7 +15,7 @@
 #include "testing/cad/nothing_lost.h"
 #include "testing/windows_support/sample_medium.h"
 #include "tests/windows/cad/installer_window.h"
-#include "tests/windows/cad/registry_export.h"
+#include "testing/windows_support/registry_export.h"
 #include "tests/windows/cad/seeded_cad_machine.h"
 
 namespace {

@@ -18,6 +18,7 @@
 #include "testing/windows_support/sample_medium.h"
 #include "tests/windows/cad/installer_window.h"
 #include "tests/windows/cad/seeded_cad_machine.h"
+#include "tests/windows/unattended/watched_run.h"
 #include "uninstall/logon_setup.h"
 #include "uninstall/uninstall_locations.h"
 
@@ -29,9 +30,9 @@ using platform::RegistryRoot;
 constexpr char kMedium[] = "C:\\Geolume-CD";
 constexpr char kLogFolder[] = "C:\\Logs";
 constexpr char kLog[] = "C:\\Logs\\instalar.log";
+using unattended_wine::kRunTimeoutMs;
 using uninstall::kCadSetupKey;
 using uninstall::kUninstallKey;
-constexpr int kRunTimeoutMs = 180000;
 
 class Unattended : public ::testing::Test {
  protected:
@@ -42,22 +43,8 @@ class Unattended : public ::testing::Test {
 
   void SetUp() override { ASSERT_TRUE(MakeFolders(kLogFolder)); }
 
-  // Runs the program to its end, watching for any visible window of it;
-  // 9999 when it did not end in time.
   DWORD Run(const std::string& program, const std::string& arguments) {
-    Process process = Process::Start(program, arguments);
-    DWORD code = 9999;
-    WaitUntil(
-        [&] {
-          for (HWND window : VisibleTopWindows(process.Id())) {
-            // A window destroyed since the listing has no class any more.
-            const std::string window_class = ClassOf(window);
-            if (!window_class.empty()) shown.push_back(window_class + " " + TextOf(window));
-          }
-          return process.WaitForExit(0, &code);
-        },
-        kRunTimeoutMs);
-    return code;
+    return unattended_wine::RunWatched(program, arguments, shown);
   }
 
   std::string Log() { return ReadWholeFile(kLog); }
@@ -160,10 +147,7 @@ TEST_F(Unattended, TheLogonCommandConfiguresTheProfilesOfTheUserWhoRunsIt) {
   ASSERT_EQ(Run(installer, "/quiet /acceptlicense /cad=none"), 3010u);
   EXPECT_EQ(SearchPath(), cad_machine::kSrchPath);
 
-  const std::string command = MachineValue(kCadSetupKey, "StubPath");
-  ASSERT_EQ(command[0], '"');
-  const std::size_t end = command.find('"', 1);
-  EXPECT_EQ(Run(command.substr(1, end - 1), command.substr(end + 2)), 0u);
+  EXPECT_EQ(unattended_wine::RunCommandLine(MachineValue(kCadSetupKey, "StubPath"), shown), 0u);
   EXPECT_TRUE(shown.empty()) << shown.front();
   EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos) << SearchPath();
 }

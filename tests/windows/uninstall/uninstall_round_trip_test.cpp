@@ -10,17 +10,16 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <set>
 #include <sstream>
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
 #include "testing/windows_support/driver.h"
+#include "testing/windows_support/machine_snapshot.h"
+#include "testing/windows_support/registry_export.h"
 #include "testing/windows_support/sample_medium.h"
 #include "tests/windows/cad/installer_window.h"
-#include "tests/windows/cad/registry_export.h"
 #include "tests/windows/cad/seeded_cad_machine.h"
 #include "uninstall/logon_setup.h"
 
@@ -42,85 +41,6 @@ std::string ProgramFilesFolder() {
   return platform::Narrow(buffer);
 }
 
-// Every file and folder below the folder, with size and write time, sorted.
-void ListFiles(const std::string& folder, std::map<std::string, std::string>& out) {
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW(platform::Widen(folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::string name = platform::Narrow(found.cFileName);
-    if (name == "." || name == "..") continue;
-    const std::string path = folder + "\\" + name;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      out[path + "\\"] = "folder";
-      ListFiles(path, out);
-    } else {
-      out[path] = std::to_string(found.nFileSizeLow) + " " + std::to_string(found.ftLastWriteTime.dwLowDateTime);
-    }
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-}
-
-std::string Utf16Hex(const std::string& text) {
-  const std::wstring wide = platform::Widen(text);
-  return registry_export::Hex(reinterpret_cast<const BYTE*>(wide.c_str()),
-                              static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
-}
-
-struct Snapshot {
-  std::string user;
-  std::string classes;
-  std::string machine;
-  std::map<std::string, std::string> files;
-};
-
-Snapshot Take() {
-  Snapshot snapshot;
-  snapshot.user = registry_export::Export(HKEY_CURRENT_USER, "");
-  snapshot.classes = registry_export::Export(HKEY_CLASSES_ROOT, "");
-  snapshot.machine = registry_export::Export(HKEY_LOCAL_MACHINE, kUninstallKey) +
-                     registry_export::Export(HKEY_LOCAL_MACHINE, kSharedKey);
-  WIN32_FIND_DATAW found{};
-  HANDLE search = FindFirstFileW(L"C:\\*", &found);
-  do {
-    const std::string name = platform::Narrow(found.cFileName);
-    if (name == "." || name == ".." || _wcsicmp(found.cFileName, L"windows") == 0) continue;
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ListFiles("C:\\" + name, snapshot.files);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return snapshot;
-}
-
-// The lines of one text that the other lacks, each marked.
-std::string LineDifference(const std::string& before, const std::string& after) {
-  std::multiset<std::string> old_lines, new_lines;
-  std::istringstream a(before), b(after);
-  for (std::string line; std::getline(a, line);) old_lines.insert(line);
-  for (std::string line; std::getline(b, line);) new_lines.insert(line);
-  std::string difference;
-  for (const auto& line : old_lines) {
-    if (!new_lines.count(line)) difference += "- " + line + "\n";
-  }
-  for (const auto& line : new_lines) {
-    if (!old_lines.count(line)) difference += "+ " + line + "\n";
-  }
-  return difference;
-}
-
-std::string FileDifference(const std::map<std::string, std::string>& before,
-                           const std::map<std::string, std::string>& after) {
-  std::string difference;
-  for (const auto& [path, stamp] : before) {
-    const auto found = after.find(path);
-    if (found == after.end()) difference += "- " + path + "\n";
-    else if (found->second != stamp) difference += "~ " + path + "\n";
-  }
-  for (const auto& [path, stamp] : after) {
-    if (!before.count(path)) difference += "+ " + path + "\n";
-  }
-  return difference;
-}
-
 class UninstallRoundTrip : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -135,7 +55,7 @@ class UninstallRoundTrip : public ::testing::Test {
     medium = MakeSampleMedium(kMedium);
     ASSERT_TRUE(CopyFileW(platform::Widen(std::string(kMedium) + "\\sistema\\" + kSystemFile).c_str(),
                           platform::Widen(SystemFolder() + "\\" + kSystemFile).c_str(), FALSE));
-    before = Take();
+    before = TakeMachineSnapshot();
   }
 
   // Installs in Portuguese, configures every profile, leaves with no restart.
@@ -158,14 +78,12 @@ class UninstallRoundTrip : public ::testing::Test {
     installer.Kill();
   }
 
-  std::string Uninstaller() {
-    return ProgramFilesFolder() + "\\Sistema Topográfico Geolume\\Desinstalar.exe";
-  }
+  std::string Uninstaller() { return ProgramFilesFolder() + "\\Sistema Topográfico Geolume\\Desinstalar.exe"; }
 
   platform::Win32Registry registry;
   platform::Win32FileSystem files;
   std::string medium;
-  Snapshot before;
+  MachineSnapshot before;
 };
 
 TEST_F(UninstallRoundTrip, TheQuietUninstallCommandGivesTheMachineBack) {
@@ -193,18 +111,22 @@ TEST_F(UninstallRoundTrip, TheQuietUninstallCommandGivesTheMachineBack) {
   DWORD code = 99;
   ASSERT_TRUE(uninstaller.WaitForExit(kRunTimeoutMs, &code));
   EXPECT_EQ(code, 0u);
-  const Snapshot after = Take();
+  const MachineSnapshot after = TakeMachineSnapshot();
 
   EXPECT_EQ(LineDifference(before.classes, after.classes), "");
   // Windows always has the shared-file counts' key; Wine's new prefix has none
-  // until the installation makes it, and it stays, empty.
-  EXPECT_EQ(LineDifference(before.machine, after.machine), std::string("+ ") + kSharedKey + "\n");
+  // until the installation makes it, and it stays, empty. The entry that gives
+  // every other user's profiles back at their next logon is new too.
+  EXPECT_EQ(LineDifference(before.machine, after.machine),
+            LineDifference(before.machine, before.machine + kSharedKey + "\n" +
+                                               registry_export::Export(HKEY_LOCAL_MACHINE, kCadRestoreKey)));
   // AutoCAD 2021's search path held the product's folders before; they go
   // with the product, which is no longer where they point. Wine keeps some
   // window settings of its own in the user's hive once a window has shown.
-  const std::string acad_before = "  \"ACAD\" 1 " + Utf16Hex(cad_machine::kAcad2021);
-  const std::string acad_after = "  \"ACAD\" 1 " +
-      Utf16Hex("C:\\Users\\geolume\\AppData\\Roaming\\Autodesk\\AutoCAD 2021\\R24.0\\ptb\\support");
+  const std::string acad_before = "  \"ACAD\" 1 " + registry_export::StringHex(cad_machine::kAcad2021);
+  const std::string acad_after = "  \"ACAD\" 1 " + registry_export::StringHex(
+                                                       "C:\\Users\\geolume\\AppData\\Roaming\\Autodesk\\AutoCAD "
+                                                       "2021\\R24.0\\ptb\\support");
   std::string user = LineDifference(before.user, after.user);
   for (const std::string& named : {"- " + acad_before + "\n", "+ " + acad_after + "\n"}) {
     const std::size_t at = user.find(named);
@@ -221,13 +143,13 @@ TEST_F(UninstallRoundTrip, TheQuietUninstallCommandGivesTheMachineBack) {
   const auto restore = registry.ReadValue(RegistryRoot::LocalMachine, kCadRestoreKey, "StubPath");
   EXPECT_EQ(restore ? restore->text : "(missing)", "\"" + Uninstaller() + "\" /uninstall /quiet");
   EXPECT_FALSE(registry.KeyExists(RegistryRoot::LocalMachine, kCadSetupKey));
-  Snapshot kept = after;
+  MachineSnapshot kept = after;
   EXPECT_EQ(kept.files.erase(Uninstaller()), 1u);
   EXPECT_EQ(kept.files.erase(Uninstaller().substr(0, Uninstaller().find_last_of('\\') + 1)), 1u);
   std::string expected_files;
-  for (const char* table : {"TabelaEquipamentosGeorreferenciamento.tbp", "TabelaPessoasGeorreferenciamento.tbp",
-                            "TabelaProfissionaisGeorreferenciamento.tbp",
-                            "TabelaVerticesUtilizadosGeorreferenciamento.tbp"}) {
+  for (const char* table :
+       {"TabelaEquipamentosGeorreferenciamento.tbp", "TabelaPessoasGeorreferenciamento.tbp",
+        "TabelaProfissionaisGeorreferenciamento.tbp", "TabelaVerticesUtilizadosGeorreferenciamento.tbp"}) {
     expected_files += std::string("+ C:\\Geolume\\") + table + "\n";
   }
   EXPECT_EQ(FileDifference(before.files, kept.files), expected_files);
