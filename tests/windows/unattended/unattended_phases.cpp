@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "cad/cad_messages.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
@@ -105,13 +106,27 @@ TEST_F(EveryUserAtLogon, ASurveyorLogsOnAndHisProfilesAreConfigured) {
   SeedProfiles();
   ASSERT_TRUE(HandOver("surveyor-before.txt", registry_export::HostTrees()));
 
+  const std::string logon_command = MachineValue(uninstall::kCadSetupKey, "StubPath");
+  const std::string kept_log = Environment("TEMP") + "\\Geolume-Instalar.log";
+  ASSERT_NE(kept_log.find(std::string("\\") + kSurveyor + "\\"), std::string::npos) << kept_log;
+  {
+    // A logon while his AutoCAD runs fails, and he finds why in his own
+    // temporary folder.
+    const std::string folder = "C:\\Program Files\\Autodesk\\AutoCAD 2021";
+    ASSERT_TRUE(files.CreateFolders(folder));
+    ASSERT_TRUE(files.CopyFile(BuildFolder() + "\\testing\\cad_host_stand_in.exe", folder + "\\ACAD.EXE"));
+    Process host = Process::Start(folder + "\\ACAD.EXE");
+    EXPECT_EQ(RunCommandLine(logon_command, shown), 1603u);
+    EXPECT_NE(ReadWholeFile(kept_log).find(cad::messages::kAutoCadOpen), std::string::npos) << kept_log;
+    EXPECT_EQ(SearchPath(), cad_machine::kSrchPath);
+    host.Kill();
+  }
+
   // What Windows runs at his logon, as it stands in the machine's key.
-  EXPECT_EQ(RunCommandLine(MachineValue(uninstall::kCadSetupKey, "StubPath"), shown), 0u);
+  EXPECT_EQ(RunCommandLine(logon_command, shown), 0u);
   EXPECT_TRUE(shown.empty()) << shown.front();
   EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos) << SearchPath();
   EXPECT_TRUE(files.FileExists(SurveyorsRecord())) << SurveyorsRecord();
-  // Nothing failed, so no log was left in his temporary folder.
-  EXPECT_FALSE(files.FileExists(Environment("TEMP") + "\\Geolume-Instalar.log"));
 }
 
 TEST_F(EveryUserAtLogon, TheAdministratorUninstallsQuietly) {
