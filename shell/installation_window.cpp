@@ -85,7 +85,7 @@ void InstallationWindow::PaintWhenDue() {
 }
 
 void InstallationWindow::Paint() {
-  form_.Panel2.Repaint();
+  form_.Panel2.PaintChanges();
   paint_pace_.Done();
   unpainted_ = false;
 }

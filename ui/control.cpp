@@ -118,6 +118,10 @@ void Control::Repaint() {
   if (peer_) peer_->Repaint();
 }
 
+void Control::PaintChanges() {
+  if (peer_) peer_->PaintChanges();
+}
+
 void Control::Click() {
   // A disabled control cannot be pressed.
   if (!enabled_) return;

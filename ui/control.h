@@ -20,6 +20,8 @@ class ControlPeer {
   virtual void Changed(Change change) = 0;
   // Draws the control now, without waiting for the message loop.
   virtual void Repaint() = 0;
+  // Draws now only what its own and its children's changes left undrawn.
+  virtual void PaintChanges() { Repaint(); }
 };
 
 class Control : public Component {
@@ -69,6 +71,9 @@ class Control : public Component {
   virtual bool TakesFocus() const { return false; }
   // Repaints at once (the installation run shows progress without a message loop).
   void Repaint();
+  // Draws at once what changed since the last paint, and nothing else: for a
+  // run that paints its progress once a frame.
+  void PaintChanges();
 
   void Click();
   std::function<void()> on_click;

@@ -296,6 +296,13 @@ void Peer::Repaint() {
   RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+// Every change of text or position has left its area invalid: only those
+// areas are drawn.
+void Peer::PaintChanges() {
+  if (!hwnd_) return;
+  RedrawWindow(hwnd_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void Peer::ApplyFont() {
   const Font& f = control_.GetFont();
   HFONT font = CreateFontW(-f.height, 0, 0, 0, f.bold ? FW_BOLD : FW_NORMAL, f.italic, FALSE, FALSE,
@@ -320,17 +327,18 @@ void Peer::ApplyText() {
     // the window's next paint: a run that changes it for every file draws it
     // at the display's pace, not at its own.
     DefWindowProcW(hwnd_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    // A transparent label leaves its old text behind unless its parent
+    // repaints below it: the parent's area and the label in one request.
+    HWND parent = GetParent(hwnd_);
+    if (control_.Transparent() && parent) {
+      const Bounds& b = control_.GetBounds();
+      const RECT area{b.left, b.top, b.left + b.width, b.top + b.height};
+      RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    } else {
+      InvalidateRect(hwnd_, nullptr, TRUE);
+    }
   } else {
     SetWindowTextW(hwnd_, text.c_str());
-  }
-  // A transparent label leaves its old text behind unless its parent repaints below it.
-  if (control_.Transparent() && kind_ == PeerKind::Label) {
-    RECT r{};
-    GetWindowRect(hwnd_, &r);
-    HWND parent = GetParent(hwnd_);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    InvalidateRect(parent, &r, TRUE);
   }
 }
 
@@ -427,7 +435,11 @@ void Peer::ApplyProgress() {
   if (kind_ != PeerKind::ProgressBar) return;
   auto& bar = static_cast<ProgressBar&>(control_);
   holding_paint_ = true;
-  SendMessageW(hwnd_, PBM_SETRANGE32, bar.Min(), bar.Max());
+  const std::pair<int, int> range{bar.Min(), bar.Max()};
+  if (progress_range_ != range) {
+    SendMessageW(hwnd_, PBM_SETRANGE32, range.first, range.second);
+    progress_range_ = range;
+  }
   SendMessageW(hwnd_, PBM_SETPOS, bar.Position(), 0);
   holding_paint_ = false;
 }

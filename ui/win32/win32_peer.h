@@ -2,6 +2,9 @@
 // One real window for one control.
 #include <windows.h>
 
+#include <optional>
+#include <utility>
+
 #include "ui/control.h"
 
 namespace ui::win32 {
@@ -20,6 +23,7 @@ class Peer : public ControlPeer {
   void Create(HWND parent);
   void Changed(Change change) override;
   void Repaint() override;
+  void PaintChanges() override;
 
   HWND Window() const { return hwnd_; }
   Win32Backend& Backend() const { return backend_; }
@@ -65,6 +69,9 @@ class Peer : public ControlPeer {
   HWND radio_frame_ = nullptr;
   WNDPROC progress_proc_ = nullptr;
   bool holding_paint_ = false;
+  // The range the control holds, so that a change of position alone sends
+  // only the position.
+  std::optional<std::pair<int, int>> progress_range_;
 };
 
 PeerKind KindOf(const Control& control);
