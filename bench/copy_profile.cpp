@@ -1,6 +1,7 @@
 // Where a copied and an equal file's time goes on the real platform: the
 // installation's copy steps over the benchmark's medium, without a window,
-// each file system call timed, against xcopy of the same folders.
+// recorded as an installation records them, each file system call (the
+// record's own included) timed, against xcopy of the same folders.
 //
 //   bench_copy.exe [realistic|FILES]
 // Prints, for the first copy and for a second one over the finished copy,
@@ -28,6 +29,8 @@
 #include "platform/win32/win32_resources.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_system.h"
+#include "record/change_record.h"
+#include "record/recording_platform.h"
 
 namespace {
 
@@ -76,11 +79,19 @@ PassResult Pass(Windows& windows) {
   CountedProgress progress;
   bool restart_needed = false;
   int messages = 0;
-  const install::InstallationContext context{windows.platform, std::string(kMedium) + "\\",
-                                             std::string(kTarget) + "\\system", install::Language::Portuguese,
-                                             nullptr, [&](const install::InstallationMessage&) { ++messages; },
-                                             progress, restart_needed};
   windows.files.Clear();
+  record::ChangeRecord change_record(windows.files, std::string(kTarget) + "\\record.txt", "install", "pt");
+  record::RecordingFileSystem recorded_files(windows.files, change_record);
+  platform::Platform recorded{windows.registry, recorded_files,    windows.shell,    windows.processes,
+                              windows.system,   windows.locale, windows.resources};
+  const install::InstallationContext context{recorded,
+                                             std::string(kMedium) + "\\",
+                                             std::string(kTarget) + "\\system",
+                                             install::Language::Portuguese,
+                                             nullptr,
+                                             [&](const install::InstallationMessage&) { ++messages; },
+                                             progress,
+                                             restart_needed};
   PassResult result;
   double start = bench::NowSeconds();
   int index = 0;

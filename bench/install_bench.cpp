@@ -155,6 +155,7 @@ void MeasureFloor(const std::string& root = kProduct,
     Result("floor.paint_per_file", r, bench::PaintSeconds(files) / files.size());
     Result("floor.one_pass_paint_per_file", r, bench::OnePassPaintSeconds(files) / files.size());
     Result("floor.checks_per_file", r, bench::CheckSeconds(files) / files.size());
+    Result("floor.paced_progress_per_file", r, bench::PacedProgressSeconds(files) / files.size());
   }
 }
 
