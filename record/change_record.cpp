@@ -264,14 +264,14 @@ std::vector<Entry> ParseRecord(const std::string& text) {
 
 ChangeRecord::ChangeRecord(platform::FileSystem& files, std::string path, std::string what, std::string language)
     : files_(files), path_(std::move(path)) {
+  // No path: nowhere it could be kept.
+  failed_ = path_.empty();
   run_.kind = EntryKind::Run;
   run_.text = std::move(what);
   run_.language = std::move(language);
 }
 
 bool ChangeRecord::Add(const Entry& entry) {
-  // No path: nowhere it could be kept.
-  if (path_.empty()) failed_ = true;
   if (failed_) return false;
   std::string lines;
   if (!started_) {

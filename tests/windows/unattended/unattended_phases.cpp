@@ -66,13 +66,11 @@ class Phase : public ::testing::Test {
   void SetUp() override { ASSERT_FALSE(Environment("GEOLUME_PHASE_FOLDER").empty()) << "run through the phases"; }
 
   std::string MachineValue(const char* key, const char* name) {
-    const auto value = registry.ReadValue(RegistryRoot::LocalMachine, key, name);
-    return value ? value->text : "(missing)";
+    return unattended_wine::TextValue(registry, RegistryRoot::LocalMachine, key, name);
   }
   // BricsCAD's search path in the seeded profiles of whoever runs the phase.
   std::string SearchPath() {
-    const auto value = registry.ReadValue(RegistryRoot::CurrentUser, cad_machine::kBricsCad, "SRCHPATH");
-    return value ? value->text : "(missing)";
+    return unattended_wine::TextValue(registry, RegistryRoot::CurrentUser, cad_machine::kBricsCad, "SRCHPATH");
   }
   void SeedProfiles() {
     cad_machine::Seeder seed(registry, files);

@@ -51,13 +51,11 @@ class Unattended : public ::testing::Test {
 
   // BricsCAD's search path in the seeded profiles.
   std::string SearchPath() {
-    const auto value = registry.ReadValue(RegistryRoot::CurrentUser, cad_machine::kBricsCad, "SRCHPATH");
-    return value ? value->text : "(missing)";
+    return unattended_wine::TextValue(registry, RegistryRoot::CurrentUser, cad_machine::kBricsCad, "SRCHPATH");
   }
 
   std::string MachineValue(const char* key, const char* name) {
-    const auto value = registry.ReadValue(RegistryRoot::LocalMachine, key, name);
-    return value ? value->text : "(missing)";
+    return unattended_wine::TextValue(registry, RegistryRoot::LocalMachine, key, name);
   }
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/registry.h"
 #include "testing/windows_support/driver.h"
 
 namespace unattended_wine {
@@ -38,6 +39,13 @@ inline DWORD RunCommandLine(const std::string& command, std::vector<std::string>
   if (end == std::string::npos) return 9998;
   const std::string rest = command.substr(end + 1);
   return RunWatched(command.substr(1, end - 1), rest.empty() ? rest : rest.substr(1), shown);
+}
+
+// A string value as the tests compare it: "(missing)" when it is not there.
+inline std::string TextValue(platform::Registry& registry, platform::RegistryRoot root, const std::string& key,
+                             const std::string& name) {
+  const auto value = registry.ReadValue(root, key, name);
+  return value ? value->text : "(missing)";
 }
 
 }  // namespace unattended_wine
