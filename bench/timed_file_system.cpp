@@ -82,8 +82,16 @@ bool TimedFileSystem::DeleteAtRestart(const std::string& path) {
   return Timed("DeleteAtRestart", [&] { return files_.DeleteAtRestart(path); });
 }
 
-bool TimedFileSystem::ProtectFile(const std::string& path) {
-  return Timed("ProtectFile", [&] { return files_.ProtectFile(path); });
+bool TimedFileSystem::ReplaceFile(const std::string& from, const std::string& to) {
+  return Timed("ReplaceFile", [&] { return files_.ReplaceFile(from, to); });
+}
+
+bool TimedFileSystem::SetAccess(const std::string& path, const std::string& descriptor) {
+  return Timed("SetAccess", [&] { return files_.SetAccess(path, descriptor); });
+}
+
+std::optional<std::string> TimedFileSystem::ReadAccess(const std::string& path) {
+  return Timed("ReadAccess", [&] { return files_.ReadAccess(path); });
 }
 
 }  // namespace bench

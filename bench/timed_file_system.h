@@ -35,7 +35,9 @@ class TimedFileSystem : public platform::FileSystem {
   bool AppendFile(const std::string& path, const std::string& bytes) override;
   std::optional<platform::FileStamp> StampOf(const std::string& path) override;
   bool DeleteAtRestart(const std::string& path) override;
-  bool ProtectFile(const std::string& path) override;
+  bool ReplaceFile(const std::string& from, const std::string& to) override;
+  bool SetAccess(const std::string& path, const std::string& descriptor) override;
+  std::optional<std::string> ReadAccess(const std::string& path) override;
   std::uint32_t LastError() override { return files_.LastError(); }
 
   // By the call's name.

@@ -24,7 +24,7 @@ void WriteStartupFile(platform::FileSystem& files, const char* path, const char*
     throw CadError("Cannot write the startup file " + std::string(path) + " (error " +
                    std::to_string(files.LastError()) + ")");
   }
-  if (!files.ProtectFile(path) && not_protected) not_protected(path);
+  if (!files.SetAccess(path, platform::kProtectedFileAccess) && not_protected) not_protected(path);
 }
 
 }  // namespace

@@ -115,7 +115,7 @@ class FolderCopy {
   // What CAD hosts load and what users' clicks start: only administrators may
   // change it. Where that cannot be set, it is said and the copy goes on.
   void Protect(const std::string& target) {
-    if (files_.ProtectFile(target)) return;
+    if (files_.SetAccess(target, platform::kProtectedFileAccess)) return;
     ShowError(text::FillIn(Lookup(messages::kNotProtected), {target, std::to_string(files_.LastError())}));
   }
 

@@ -17,6 +17,7 @@ enum : std::uint32_t {
   kAttributeDirectory = 0x10,
   kAttributeArchive = 0x20,
   kAttributeNormal = 0x80,
+  kAttributeReparsePoint = 0x400,  // a junction, a symbolic link or a placeholder
 };
 
 // Windows error codes the callers look at.
@@ -28,12 +29,25 @@ enum : std::uint32_t {
   kErrorFileExists = 80,
   kErrorAlreadyExists = 183,
   kErrorDirNotEmpty = 145,
+  kErrorTooManyLinks = 1142,
+  // ERROR_REPARSE_POINT_ENCOUNTERED: an elevated change met a link that
+  // neither administrators nor the system account made.
+  kErrorLinkRefused = 4395,
 };
 
-// The access list ProtectFile gives, in the security descriptor language:
-// protected from inheritance; built-in administrators and local system full
-// control; built-in users read and execute.
-constexpr char kProtectedFileAccess[] = "D:P(A;;FA;;;BA)(A;;FA;;;SY)(A;;FRFX;;;BU)";
+// Owners and access lists in the security descriptor language. What CAD
+// hosts load and what users' clicks start: owned by the administrators,
+// protected from inheritance; administrators and the system account full
+// control, users read and execute. The folder's entries pass to everything
+// below it.
+constexpr char kProtectedFolderAccess[] =
+    "O:BAD:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)";
+constexpr char kProtectedFileAccess[] = "O:BAD:P(A;;FA;;;BA)(A;;FA;;;SY)(A;;0x1200a9;;;BU)";
+// What users write below a protected folder: users may modify, given
+// explicitly beside what the folder passes on, with no deny entry (the owner
+// stays as it is).
+constexpr char kUsersModifyFolderAccess[] = "D:(A;OICI;0x1301bf;;;BU)";
+constexpr char kUsersModifyFileAccess[] = "D:(A;;0x1301bf;;;BU)";
 
 struct DirectoryEntry {
   std::string name;
@@ -47,6 +61,13 @@ struct FileStamp {
   std::uint32_t size_low = 0;
 };
 
+// An elevated run (an administrator's or the system account's) follows no
+// link out of where it works: every call that changes something refuses a
+// junction or symbolic link on its path that neither the administrators nor
+// the system account own (kErrorLinkRefused), and a file to be changed
+// that has more than one name (kErrorTooManyLinks); it acts on the file it
+// checked while its folder cannot be renamed. A standard user's run is not
+// guarded: it can only harm what it may change anyway.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -84,11 +105,18 @@ class FileSystem {
   // Deletes the file, or the empty folder, when Windows next starts: for what
   // is in use now, such as the running program itself.
   virtual bool DeleteAtRestart(const std::string& path) = 0;
-  // Gives the file its own access list in place of the inherited one:
-  // administrators and the system account full control, users read and
-  // execute (kProtectedFileAccess), so a standard user can neither change,
-  // rename, delete nor replace it.
-  virtual bool ProtectFile(const std::string& path) = 0;
+  // Renames the file over the target, which it replaces when there is one:
+  // the target's name then stands for the renamed file, never written
+  // through into what stood there (its links and its readers keep the old
+  // file). Both must be in the same folder.
+  virtual bool ReplaceFile(const std::string& from, const std::string& to) = 0;
+  // Sets what the descriptor holds (kProtectedFileAccess and the like): the
+  // owner when it names one, and the access list, protected ("D:P") or added
+  // to what the parent passes on.
+  virtual bool SetAccess(const std::string& path, const std::string& descriptor) = 0;
+  // The owner and the whole access list, inherited entries marked "ID", as
+  // "O:…D:…"; nullopt when they cannot be read.
+  virtual std::optional<std::string> ReadAccess(const std::string& path) = 0;
 
   virtual std::uint32_t LastError() = 0;
 };

@@ -23,6 +23,13 @@ enum : std::uint32_t {
   kPlatformWin32NT = 2,
 };
 
+// Who the program runs as, which decides what Windows lets it do.
+enum class Account {
+  StandardUser,   // also an administrator whose run was not elevated
+  Administrator,  // elevated
+  SystemAccount,  // LocalSystem, as deployment tools and services run
+};
+
 class System {
  public:
   virtual ~System() = default;
@@ -45,8 +52,10 @@ class System {
   virtual std::int64_t MonotonicMicroseconds() = 0;
   // The local date and time as "YYYY-MM-DD HH:MM:SS", for logs.
   virtual std::string LocalTime() = 0;
-  // The user's temporary folder, without a trailing "\".
+  // The user's temporary folder, without a trailing "\"; for the system
+  // account the one Windows keeps for it alone where there is one.
   virtual std::string TempFolder() = 0;
+  virtual Account RunningAccount() = 0;
 };
 
 }  // namespace platform

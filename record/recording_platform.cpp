@@ -166,6 +166,12 @@ bool RecordingFileSystem::AppendFile(const std::string& path, const std::string&
   return Written(path, existed, inner_.AppendFile(path, bytes));
 }
 
+// The renamed file stands under the target's name now: recorded as written there.
+bool RecordingFileSystem::ReplaceFile(const std::string& from, const std::string& to) {
+  const bool existed = inner_.StampOf(to).has_value();
+  return Written(to, existed, inner_.ReplaceFile(from, to));
+}
+
 bool RecordingFileSystem::DeleteFile(const std::string& path) {
   if (!inner_.DeleteFile(path)) return false;
   record_.Add(PathEntry(EntryKind::Deleted, path));

@@ -63,7 +63,11 @@ class RecordingFileSystem : public platform::FileSystem {
   bool AppendFile(const std::string& path, const std::string& bytes) override;
   std::optional<platform::FileStamp> StampOf(const std::string& path) override { return inner_.StampOf(path); }
   bool DeleteAtRestart(const std::string& path) override { return inner_.DeleteAtRestart(path); }
-  bool ProtectFile(const std::string& path) override { return inner_.ProtectFile(path); }
+  bool ReplaceFile(const std::string& from, const std::string& to) override;
+  bool SetAccess(const std::string& path, const std::string& descriptor) override {
+    return inner_.SetAccess(path, descriptor);
+  }
+  std::optional<std::string> ReadAccess(const std::string& path) override { return inner_.ReadAccess(path); }
   std::uint32_t LastError() override { return inner_.LastError(); }
 
  private:

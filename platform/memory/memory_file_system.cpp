@@ -513,13 +513,38 @@ std::optional<FileStamp> MemoryFileSystem::StampOf(const std::string& path) {
 
 bool MemoryFileSystem::Refuses(const Node& node) const { return standard_user_ && node.protected_access; }
 
-bool MemoryFileSystem::ProtectFile(const std::string& path) {
+bool MemoryFileSystem::SetAccess(const std::string& path, const std::string& descriptor) {
   const auto where = Locate(path);
   if (where.error != 0) return Fail(where.error);
-  if (where.node == nullptr || where.node->is_folder) return Fail(kErrorFileNotFound);
+  if (where.node == nullptr) return Fail(kErrorFileNotFound);
   if (standard_user_) return Fail(kErrorAccessDenied);
-  where.node->protected_access = true;
+  where.node->protected_access = descriptor.find("D:P") != std::string::npos;
   return Succeed();
+}
+
+std::optional<std::string> MemoryFileSystem::ReadAccess(const std::string& path) {
+  const auto where = Locate(path);
+  if (where.error != 0 || where.node == nullptr) {
+    Fail(where.error != 0 ? where.error : kErrorFileNotFound);
+    return std::nullopt;
+  }
+  Succeed();
+  if (!where.node->protected_access) return std::string("O:BAD:AI");
+  return std::string(where.node->is_folder ? kProtectedFolderAccess : kProtectedFileAccess);
+}
+
+bool MemoryFileSystem::ReplaceFile(const std::string& from, const std::string& to) {
+  ++calls["ReplaceFile"];
+  const auto target = Locate(to);
+  if (target.error == 0 && target.node != nullptr) {
+    if (target.node->is_folder || Refuses(*target.node)) return Fail(kErrorAccessDenied);
+    if (target.node->held) return Fail(kErrorSharingViolation);
+    const auto source = Locate(from);
+    if (source.error != 0) return Fail(source.error);
+    if (source.node == nullptr) return Fail(kErrorFileNotFound);
+    target.node->Detach();
+  }
+  return RenameFile(from, to);
 }
 
 bool MemoryFileSystem::DeleteAtRestart(const std::string& path) {

@@ -59,7 +59,9 @@ class MemoryFileSystem : public FileSystem {
   bool AppendFile(const std::string& path, const std::string& bytes) override;
   std::optional<FileStamp> StampOf(const std::string& path) override;
   bool DeleteAtRestart(const std::string& path) override;
-  bool ProtectFile(const std::string& path) override;
+  bool ReplaceFile(const std::string& from, const std::string& to) override;
+  bool SetAccess(const std::string& path, const std::string& descriptor) override;
+  std::optional<std::string> ReadAccess(const std::string& path) override;
   std::uint32_t LastError() override;
 
   // Test helpers. Adding creates missing parents and drives; a helper given a

@@ -34,8 +34,10 @@ class MemorySystem : public System {
   }
   std::string LocalTime() override { return local_time; }
   std::string TempFolder() override { return temp_folder; }
+  Account RunningAccount() override { return account; }
 
   std::string program_path = "D:\\Instalar.exe";
+  Account account = Account::Administrator;
   std::string system_folder = "C:\\windows\\system32";
   std::string windows_folder = "C:\\windows";
   std::uint32_t platform_id = kPlatformWin32NT;

@@ -256,25 +256,53 @@ bool Win32FileSystem::DeleteAtRestart(const std::string& path) {
   return Outcome(MoveFileExW(ApiPath(path).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT));
 }
 
-bool Win32FileSystem::ProtectFile(const std::string& path) {
+bool Win32FileSystem::ReplaceFile(const std::string& from, const std::string& to) {
+  return Outcome(MoveFileExW(ApiPath(from).c_str(), ApiPath(to).c_str(), MOVEFILE_REPLACE_EXISTING));
+}
+
+bool Win32FileSystem::SetAccess(const std::string& path, const std::string& text) {
   PSECURITY_DESCRIPTOR descriptor = nullptr;
-  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(Widen(kProtectedFileAccess).c_str(), SDDL_REVISION_1,
-                                                            &descriptor, nullptr)) {
+  if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(Widen(text).c_str(), SDDL_REVISION_1, &descriptor,
+                                                            nullptr)) {
     return Outcome(false);
   }
   BOOL present = FALSE;
   BOOL defaulted = FALSE;
   PACL access_list = nullptr;
+  PSID owner = nullptr;
   GetSecurityDescriptorDacl(descriptor, &present, &access_list, &defaulted);
+  GetSecurityDescriptorOwner(descriptor, &owner, &defaulted);
+  SECURITY_DESCRIPTOR_CONTROL control = 0;
+  DWORD revision = 0;
+  GetSecurityDescriptorControl(descriptor, &control, &revision);
+  SECURITY_INFORMATION what = DACL_SECURITY_INFORMATION;
+  what |= (control & SE_DACL_PROTECTED) ? PROTECTED_DACL_SECURITY_INFORMATION : UNPROTECTED_DACL_SECURITY_INFORMATION;
+  if (owner != nullptr) what |= OWNER_SECURITY_INFORMATION;
   std::wstring name = ApiPath(path);
-  const DWORD result = SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
-                                             DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                                             nullptr, nullptr, access_list, nullptr);
+  const DWORD result = SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT, what, owner, nullptr, access_list, nullptr);
   LocalFree(descriptor);
   last_error_ = result;
   if (result != ERROR_SUCCESS) return false;
-  access_lists_set_.emplace_back(kProtectedFileAccess, path);
+  access_lists_set_.emplace_back(text, path);
   return true;
+}
+
+std::optional<std::string> Win32FileSystem::ReadAccess(const std::string& path) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  std::wstring name = ApiPath(path);
+  const DWORD result = GetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
+                                             OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, nullptr,
+                                             nullptr, nullptr, nullptr, &descriptor);
+  last_error_ = result;
+  if (result != ERROR_SUCCESS) return std::nullopt;
+  LPWSTR text = nullptr;
+  const bool converted = ConvertSecurityDescriptorToStringSecurityDescriptorW(
+      descriptor, SDDL_REVISION_1, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &text, nullptr);
+  LocalFree(descriptor);
+  if (!Outcome(converted)) return std::nullopt;
+  std::string access = Narrow(text);
+  LocalFree(text);
+  return access;
 }
 
 std::uint32_t Win32FileSystem::LastError() { return last_error_; }

@@ -27,7 +27,9 @@ class Win32FileSystem : public FileSystem {
   bool AppendFile(const std::string& path, const std::string& bytes) override;
   std::optional<FileStamp> StampOf(const std::string& path) override;
   bool DeleteAtRestart(const std::string& path) override;
-  bool ProtectFile(const std::string& path) override;
+  bool ReplaceFile(const std::string& from, const std::string& to) override;
+  bool SetAccess(const std::string& path, const std::string& descriptor) override;
+  std::optional<std::string> ReadAccess(const std::string& path) override;
   // Every access list this object set, as the security descriptor text and
   // the path, in order: what Wine cannot show when read back.
   const std::vector<std::pair<std::string, std::string>>& AccessListsSet() const { return access_lists_set_; }

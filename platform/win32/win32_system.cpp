@@ -153,6 +153,28 @@ std::string Win32System::TempFolder() {
   return folder;
 }
 
+// The token's user and its elevation, as Windows decides access by them;
+// Wine, which knows no elevation, reads as an administrator.
+Account Win32System::RunningAccount() {
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return Account::StandardUser;
+  Account account = Account::StandardUser;
+  alignas(TOKEN_USER) unsigned char user[128] = {};
+  DWORD size = 0;
+  if (GetTokenInformation(token, TokenUser, user, sizeof user, &size) &&
+      IsWellKnownSid(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, WinLocalSystemSid)) {
+    account = Account::SystemAccount;
+  } else {
+    TOKEN_ELEVATION elevation{};
+    if (GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) &&
+        elevation.TokenIsElevated != 0) {
+      account = Account::Administrator;
+    }
+  }
+  CloseHandle(token);
+  return account;
+}
+
 std::vector<std::string> CommandLineArguments() {
   int count = 0;
   LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);

@@ -20,6 +20,7 @@ class Win32System : public System {
   std::int64_t MonotonicMicroseconds() override;
   std::string LocalTime() override;
   std::string TempFolder() override;
+  Account RunningAccount() override;
 };
 
 // Before any other DLL is loaded: take DLLs only from the system folder, so a

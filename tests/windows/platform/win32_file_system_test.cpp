@@ -111,14 +111,14 @@ TEST_F(Win32FileSystemTest, LongPathsWork) {
 TEST_F(Win32FileSystemTest, AProtectedFileGetsTheListOnlyAdministratorsMayChangeAndStillServesTheInstaller) {
   const auto file = folder / "acad.lsp";
   ASSERT_TRUE(files.WriteFile(file, "(princ)\r\n"));
-  ASSERT_TRUE(files.ProtectFile(file)) << files.LastError();
+  ASSERT_TRUE(files.SetAccess(file, platform::kProtectedFileAccess)) << files.LastError();
   ASSERT_EQ(files.AccessListsSet().size(), 1u);
-  EXPECT_EQ(files.AccessListsSet()[0].first, "D:P(A;;FA;;;BA)(A;;FA;;;SY)(A;;FRFX;;;BU)");
+  EXPECT_EQ(files.AccessListsSet()[0].first, "O:BAD:P(A;;FA;;;BA)(A;;FA;;;SY)(A;;0x1200a9;;;BU)");
   EXPECT_EQ(files.AccessListsSet()[0].second, file);
   EXPECT_TRUE(files.WriteFile(file, "(princ \"de novo\")\r\n"));
-  EXPECT_TRUE(files.ProtectFile(file));
+  EXPECT_TRUE(files.SetAccess(file, platform::kProtectedFileAccess));
   EXPECT_TRUE(files.DeleteFile(file));
-  EXPECT_FALSE(files.ProtectFile(file));
+  EXPECT_FALSE(files.SetAccess(file, platform::kProtectedFileAccess));
   EXPECT_EQ(files.LastError(), static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
 }
 
