@@ -90,6 +90,10 @@ bool TimedFileSystem::SetAccess(const std::string& path, const std::string& desc
   return Timed("SetAccess", [&] { return files_.SetAccess(path, descriptor); });
 }
 
+std::optional<platform::AccessFacts> TimedFileSystem::AccessOf(const std::string& path) {
+  return Timed("AccessOf", [&] { return files_.AccessOf(path); });
+}
+
 std::optional<std::string> TimedFileSystem::ReadAccess(const std::string& path) {
   return Timed("ReadAccess", [&] { return files_.ReadAccess(path); });
 }

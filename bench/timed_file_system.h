@@ -38,6 +38,7 @@ class TimedFileSystem : public platform::FileSystem {
   bool ReplaceFile(const std::string& from, const std::string& to) override;
   bool SetAccess(const std::string& path, const std::string& descriptor) override;
   std::optional<std::string> ReadAccess(const std::string& path) override;
+  std::optional<platform::AccessFacts> AccessOf(const std::string& path) override;
   std::uint32_t LastError() override { return files_.LastError(); }
 
   // By the call's name.

@@ -1,6 +1,7 @@
 #include "cad/own_startup_files.h"
 
 #include "cad/cad_error.h"
+#include "platform/administrators_only.h"
 #include "text/case_folding.h"
 
 namespace cad {
@@ -15,16 +16,22 @@ std::string WithoutBreaksAndSpaces(const std::string& text) {
   return kept;
 }
 
-// A file that holds the right bytes already is left as it is: a standard
-// user, configuring at logon, cannot write the protected file and need not.
+// Every user's CAD host loads these files: they are left as they are only
+// when they hold the right bytes and only administrators may change them;
+// anything else is replaced by a protected file, never adopted. A standard
+// user, configuring at logon, can replace nothing there and need not when
+// the bytes are right.
 void WriteStartupFile(platform::FileSystem& files, const char* path, const char* text,
                       const std::function<void(const std::string&)>& not_protected) {
-  if (files.FileExists(path) && files.ReadFile(path) == std::string(text)) return;
-  if (!files.WriteFile(path, text)) {
-    throw CadError("Cannot write the startup file " + std::string(path) + " (error " +
-                   std::to_string(files.LastError()) + ")");
+  const bool right = files.FileExists(path) && files.ReadFile(path) == std::string(text);
+  if (right && platform::OnlyAdministratorsMayChange(files, path)) return;
+  const auto put = platform::WriteProtectedFile(files, path, text);
+  if (put.Placed()) {
+    if (put.unprotected != 0 && not_protected) not_protected(path);
+    return;
   }
-  if (!files.SetAccess(path, platform::kProtectedFileAccess) && not_protected) not_protected(path);
+  if (right) return;
+  throw CadError("Cannot write the startup file " + std::string(path) + " (error " + std::to_string(put.error) + ")");
 }
 
 }  // namespace

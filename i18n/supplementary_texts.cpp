@@ -31,6 +31,22 @@ constexpr std::array kTexts{
         "(erro %s).",
         "No fue posible proteger el archivo %s contra cambios de usuarios sin privilegios de administrador "
         "(error %s)."},
+    // The product's folders: folder, error code; the root a link; the files found, one per line.
+    SupplementaryText{
+        "Não foi possível proteger a pasta %s contra alterações de usuários sem privilégios de administrador "
+        "(erro %s).",
+        "No fue posible proteger la carpeta %s contra cambios de usuarios sin privilegios de administrador "
+        "(error %s)."},
+    SupplementaryText{
+        "c:\\Geolume é um atalho (junção ou link simbólico) para outra pasta. A instalação não continua: remova-o "
+        "e instale novamente.",
+        "c:\\Geolume es un enlace (unión o vínculo simbólico) a otra carpeta. La instalación no continúa: elimínelo "
+        "e instale nuevamente."},
+    SupplementaryText{
+        "A pasta c:\\Geolume pertencia a outra conta e agora só administradores podem alterá-la. Estes arquivos de "
+        "programa não vêm do CD de instalação e não foram apagados; verifique-os:%s",
+        "La carpeta c:\\Geolume pertenecía a otra cuenta y ahora solo los administradores pueden cambiarla. Estos "
+        "archivos de programa no vienen del CD de instalación y no fueron borrados; verifíquelos:%s"},
     // The uninstall and its entry in Windows' list of programs.
     SupplementaryText{"Sistema de Automação Topográfica Geolume", "Sistema de Automación Topográfica Geolume"},
     SupplementaryText{
@@ -48,6 +64,11 @@ constexpr std::array kTexts{
     SupplementaryText{"A desinstalação foi concluída.", "La desinstalación fue concluida."},
     SupplementaryText{"A desinstalação foi concluída. Ficaram no lugar:",
                       "La desinstalación fue concluida. Quedaron en su lugar:"},
+    SupplementaryText{
+        "%s: não foi executado para cancelar o seu registro, porque usuários sem privilégios de administrador "
+        "podem alterá-lo.",
+        "%s: no fue ejecutado para cancelar su registro, porque usuarios sin privilegios de administrador "
+        "pueden cambiarlo."},
     SupplementaryText{"%s: alterado depois da instalação.", "%s: modificado después de la instalación."},
     SupplementaryText{"%s: não pôde ser removido (erro %s).", "%s: no pudo ser eliminado (error %s)."},
     SupplementaryText{"%s: contém arquivos que não são da instalação.",

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "install/install_messages.h"
+#include "platform/administrators_only.h"
 
 namespace install {
 
@@ -26,6 +27,11 @@ void Register(const InstallationContext& context, const Registration& registrati
   platform::Platform& windows = context.windows;
   try {
     if (!windows.files.FileExists(registration.file)) return;
+    // Run as administrator, it must be what the medium put there and nobody else could change.
+    if (!platform::MayStartElevated(windows.files, registration.file)) {
+      context.show_message({registration.error_text, messages::kApplicationTitle, true});
+      return;
+    }
     windows.processes.StartHidden(registration.first_command);
     if (windows.registry.KeyExists(platform::RegistryRoot::ClassesRoot, registration.prog_id)) return;
     windows.processes.StartHidden(registration.fallback_command);

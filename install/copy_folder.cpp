@@ -9,6 +9,7 @@
 #include "install/install_messages.h"
 #include "install/protected_files.h"
 #include "install/source_listing.h"
+#include "platform/administrators_only.h"
 #include "text/case_folding.h"
 #include "text/fill_in.h"
 #include "text/trim.h"
@@ -49,7 +50,12 @@ class FolderCopy {
     std::string target = target_folder_ + "\\" + name;
     // The keep-newer step asks about every target first anyway.
     bool surely_new = rule_ != CopyRule::KeepNewer && targets_ && !targets_->count(text::FoldedCodePoints(name));
-    if (rule_ == CopyRule::KeepNewer && IsTargetNewer(files_, source, target)) return;
+    // Users can set a file's time: a newer code file is kept only when it is
+    // the administrators' alone.
+    if (rule_ == CopyRule::KeepNewer && IsTargetNewer(files_, source, target) &&
+        !(IsProtectedProductFile(target) && !platform::OnlyAdministratorsMayChange(files_, target))) {
+      return;
+    }
     if (name.empty() || name == "[.]" || name == "[..]" || !IsSourceFile(entry, name, source)) return;
     try {
       File(source, target, surely_new);
@@ -76,6 +82,10 @@ class FolderCopy {
 
   void File(const std::string& source, const std::string& target, bool surely_new) {
     ShowFiles(source, target);
+    if (IsProtectedProductFile(target)) {
+      CodeFile(source, target, surely_new);
+      return;
+    }
     if (surely_new) {
       if (files_.CopyNewFile(source, target)) {
         Finish(target, Written());
@@ -94,13 +104,39 @@ class FolderCopy {
     bool normal = exists && (*attributes == platform::kAttributeNormal ||
                              files_.SetAttributes(target, platform::kAttributeNormal));
     bool same = exists && IsSameFile(files_, source, target);
-    // An equal file already normal, as the step leaves it, needs nothing more
-    // than the access list a protected file must have, whoever put it there.
-    if (same && normal && rule_ != CopyRule::ReadOnly) {
-      if (IsProtectedProductFile(target)) Protect(target);
-      return;
-    }
+    // An equal file already normal, as the step leaves it, needs nothing more.
+    if (same && normal && rule_ != CopyRule::ReadOnly) return;
     Finish(target, same || Overwrite(source, target));
+  }
+
+  // What CAD hosts load and what users' clicks start is left in place only
+  // when it holds the medium's bytes (a user can give any file the medium's
+  // size and time) and only administrators may change it. Anything else is
+  // replaced by a protected copy, never adopted: a file a user owns, or that
+  // has another name elsewhere, stays his.
+  void CodeFile(const std::string& source, const std::string& target, bool surely_new) {
+    if (!surely_new) {
+      const auto attributes = files_.GetAttributes(target);
+      const bool exists = attributes && (*attributes & platform::kAttributeDirectory) == 0;
+      if (exists && *attributes != platform::kAttributeNormal) files_.SetAttributes(target, platform::kAttributeNormal);
+      if (exists && IsSameFile(files_, source, target) && HoldsSameBytes(source, target) &&
+          platform::OnlyAdministratorsMayChange(files_, target)) {
+        Finish(target, true);
+        return;
+      }
+    }
+    auto put = platform::CopyProtectedFile(files_, source, target);
+    if (!put.Placed() && Reported(put.error, source, target)) put = platform::CopyProtectedFile(files_, source, target);
+    if (put.Placed()) Written();
+    if (put.Placed() && put.unprotected != 0) {
+      ShowError(text::FillIn(Lookup(messages::kNotProtected), {target, std::to_string(put.unprotected)}));
+    }
+    Finish(target, put.Placed());
+  }
+
+  bool HoldsSameBytes(const std::string& source, const std::string& target) {
+    const auto medium = files_.ReadFile(source);
+    return medium && files_.ReadFile(target) == medium;
   }
 
   // in_place: the target now holds the source's bytes.
@@ -109,14 +145,6 @@ class FolderCopy {
     if (!in_place && files_.FolderExists(target)) return;
     files_.SetAttributes(target, rule_ == CopyRule::ReadOnly ? platform::kAttributeReadOnly
                                                              : platform::kAttributeNormal);
-    if (in_place && IsProtectedProductFile(target)) Protect(target);
-  }
-
-  // What CAD hosts load and what users' clicks start: only administrators may
-  // change it. Where that cannot be set, it is said and the copy goes on.
-  void Protect(const std::string& target) {
-    if (files_.SetAccess(target, platform::kProtectedFileAccess)) return;
-    ShowError(text::FillIn(Lookup(messages::kNotProtected), {target, std::to_string(files_.LastError())}));
   }
 
   void ShowFiles(const std::string& source, const std::string& target) {
@@ -136,14 +164,17 @@ class FolderCopy {
   // After a copy that failed; true when the one retry a sharing violation
   // earns put the file in place.
   bool Failed(const std::string& source, const std::string& target) {
-    std::uint32_t error = files_.LastError();
+    // The user has been asked to close the file; one more try, not reported.
+    if (!Reported(files_.LastError(), source, target) || !files_.CopyFile(source, target)) return false;
+    return Written();
+  }
+
+  // Shows the copy's error; true when a sharing violation earns one retry.
+  bool Reported(std::uint32_t error, const std::string& source, const std::string& target) {
     bool sharing = error == platform::kErrorSharingViolation;
     std::string extra = sharing ? "\r" + Lookup(messages::kSharingHint) : "";
-    ShowError(text::FillIn(Lookup(messages::kCopyFailed),
-                     {std::to_string(error), source, target, extra}));
-    // The user has been asked to close the file; one more try, not reported.
-    if (!sharing || !files_.CopyFile(source, target)) return false;
-    return Written();
+    ShowError(text::FillIn(Lookup(messages::kCopyFailed), {std::to_string(error), source, target, extra}));
+    return sharing;
   }
 
   std::string Lookup(const char* text) const { return context_.Lookup(text); }

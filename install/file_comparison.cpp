@@ -9,13 +9,6 @@ namespace install {
 
 namespace {
 
-constexpr std::array<const char*, 4> kPreservedTables = {
-    "C:\\geolume\\TabelaEquipamentosGeorreferenciamento.tbp",
-    "C:\\geolume\\TabelaPessoasGeorreferenciamento.tbp",
-    "C:\\geolume\\TabelaProfissionaisGeorreferenciamento.tbp",
-    "C:\\geolume\\TabelaVerticesUtilizadosGeorreferenciamento.tbp",
-};
-
 platform::FileStamp RequireStamp(platform::FileSystem& files, const std::string& path) {
   auto stamp = files.ReadStamp(path);
   if (!stamp) throw InstallError("Cannot open " + path + " (error " + std::to_string(files.LastError()) + ")");

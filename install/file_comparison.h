@@ -1,10 +1,19 @@
 #pragma once
 // The tests the copy makes before it overwrites a file.
+#include <array>
 #include <string>
 
 #include "platform/file_system.h"
 
 namespace install {
+
+// The tables the user fills in, in the installation's root.
+constexpr std::array<const char*, 4> kPreservedTables = {
+    "C:\\geolume\\TabelaEquipamentosGeorreferenciamento.tbp",
+    "C:\\geolume\\TabelaPessoasGeorreferenciamento.tbp",
+    "C:\\geolume\\TabelaProfissionaisGeorreferenciamento.tbp",
+    "C:\\geolume\\TabelaVerticesUtilizadosGeorreferenciamento.tbp",
+};
 
 // One of the tables the user fills in, which a copy never overwrites.
 bool IsPreservedTable(const std::string& path);

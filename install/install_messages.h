@@ -33,6 +33,18 @@ constexpr char kNotProtected[] =
     "Não foi possível proteger o arquivo %s contra alterações de usuários sem privilégios de administrador "
     "(erro %s).";
 
+// Folder, error code.
+constexpr char kFolderNotProtected[] =
+    "Não foi possível proteger a pasta %s contra alterações de usuários sem privilégios de administrador "
+    "(erro %s).";
+constexpr char kRootIsLink[] =
+    "c:\\Geolume é um atalho (junção ou link simbólico) para outra pasta. A instalação não continua: remova-o "
+    "e instale novamente.";
+// The files, one per line.
+constexpr char kRootTakenBack[] =
+    "A pasta c:\\Geolume pertencia a outra conta e agora só administradores podem alterá-la. Estes arquivos de "
+    "programa não vêm do CD de instalação e não foram apagados; verifique-os:%s";
+
 // The caption of the registration errors: the application's title.
 constexpr char kApplicationTitle[] = "Instalar";
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "install/code_folders.h"
 #include "install/component_registration.h"
 #include "install/copy_folder.h"
 #include "install/copy_table.h"
@@ -26,13 +27,16 @@ class InstallationRun {
   InstallationOutcome Run() {
     Status(messages::kCreatingFolders);
     context_.progress.ShowCopyCaption();
+    if (!TakeRoot()) return InstallationOutcome::RootNotCreated;
     CreateTargetFolders();
     if (!windows_.files.FolderExists(kInstallRoot)) {
       ShowError(Lookup(messages::kRootNotCreated));
       return InstallationOutcome::RootNotCreated;
     }
+    ProtectFolders();
     Status(messages::kCopyingFiles);
     if (!CopyFromMedium()) return InstallationOutcome::MissingMediumFolder;
+    OpenUserTables(windows_.files);
     RegisterComponents();
     Status(messages::kCreatingShortcuts);
     windows_folder_ = windows_.system.WindowsFolder();
@@ -49,6 +53,27 @@ class InstallationRun {
 
   void ShowError(const std::string& text) {
     context_.show_message({text, Lookup(messages::kErrorCaption), false});
+  }
+
+  // False when the root leads elsewhere; a root given back says what it held.
+  bool TakeRoot() {
+    const RootCheck root = CheckInstallRoot(context_);
+    if (root.refused) {
+      ShowError(Lookup(messages::kRootIsLink));
+      return false;
+    }
+    if (root.taken_back && !root.foreign_code.empty()) {
+      std::string list;
+      for (const std::string& path : root.foreign_code) list += "\r\n" + path;
+      ShowError(text::FillIn(Lookup(messages::kRootTakenBack), {list}));
+    }
+    return true;
+  }
+
+  void ProtectFolders() {
+    for (const auto& [folder, error] : SetFolderAccess(windows_.files)) {
+      ShowError(text::FillIn(Lookup(messages::kFolderNotProtected), {folder, std::to_string(error)}));
+    }
   }
 
   // A folder that cannot be made is not reported; only the root is checked.

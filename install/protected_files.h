@@ -6,9 +6,9 @@
 
 namespace install {
 
-// acad.lsp, on_start.lsp and the LISP and ObjectARX applications (.vlx,
-// .fas, .des, .arx, .dll) directly in c:\geolume or c:\geolume\simbolos, and
-// the programs the shortcuts and the file associations start.
+// Every program, library, control and CAD application directly in
+// c:\geolume or c:\geolume\simbolos: acad.lsp and on_start.lsp, the COM
+// servers, the programs the shortcuts and the file associations start.
 bool IsProtectedProductFile(const std::string& path);
 
 }  // namespace install

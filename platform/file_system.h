@@ -43,11 +43,28 @@ enum : std::uint32_t {
 constexpr char kProtectedFolderAccess[] =
     "O:BAD:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)";
 constexpr char kProtectedFileAccess[] = "O:BAD:P(A;;FA;;;BA)(A;;FA;;;SY)(A;;0x1200a9;;;BU)";
-// What users write below a protected folder: users may modify, given
-// explicitly beside what the folder passes on, with no deny entry (the owner
-// stays as it is).
+// What users write below a protected folder, given explicitly beside what
+// the folder passes on and with no deny entry (administrators are users
+// too); the owner stays as it is. In a folder of their own users may
+// modify everything; a file of theirs in a code folder they may read and
+// write, not delete, since nobody but administrators can make it again there.
 constexpr char kUsersModifyFolderAccess[] = "D:(A;OICI;0x1301bf;;;BU)";
-constexpr char kUsersModifyFileAccess[] = "D:(A;;0x1301bf;;;BU)";
+constexpr char kUsersWriteFileAccess[] = "D:(A;;0x1201bf;;;BU)";
+// Owned by the administrators with nothing of its own: only what the folder
+// passes on. What a tree another account owned is given back with.
+constexpr char kAdministratorsInheritedAccess[] = "O:BAD:";
+
+// Who may change a file or folder, as far as the product needs to know.
+struct AccessFacts {
+  // Owned by the administrators, the system account, Windows itself or the
+  // running account: no other account can give itself rights on it.
+  bool owner_trusted = false;
+  // Besides those, nobody may write, delete or rename it, add to it, or
+  // change its list or owner.
+  bool others_read_only = false;
+
+  bool OnlyAdministratorsMayChange() const { return owner_trusted && others_read_only; }
+};
 
 struct DirectoryEntry {
   std::string name;
@@ -65,9 +82,10 @@ struct FileStamp {
 // link out of where it works: every call that changes something refuses a
 // junction or symbolic link on its path that neither the administrators nor
 // the system account own (kErrorLinkRefused), and a file to be changed
-// that has more than one name (kErrorTooManyLinks); it acts on the file it
-// checked while its folder cannot be renamed. A standard user's run is not
-// guarded: it can only harm what it may change anyway.
+// that has more than one name (kErrorTooManyLinks), except the target that
+// ReplaceFile puts another file in place of, which is not changed; it acts
+// on the file it checked while its folder cannot be renamed. A standard
+// user's run is not guarded: it can only harm what it may change anyway.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -117,6 +135,8 @@ class FileSystem {
   // The owner and the whole access list, inherited entries marked "ID", as
   // "O:…D:…"; nullopt when they cannot be read.
   virtual std::optional<std::string> ReadAccess(const std::string& path) = 0;
+  // The same, as what it means for the product; nullopt when unreadable.
+  virtual std::optional<AccessFacts> AccessOf(const std::string& path) = 0;
 
   virtual std::uint32_t LastError() = 0;
 };

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/administrators_only.h"
+
 namespace record {
 
 namespace {
@@ -143,6 +145,7 @@ bool RecordingFileSystem::CreateFolders(const std::string& path) {
 
 bool RecordingFileSystem::Written(const std::string& path, bool existed, bool succeeded) {
   if (!succeeded) return false;
+  if (platform::IsTemporaryName(path)) return true;
   const auto stamp = inner_.StampOf(path);
   Entry entry = PathEntry(EntryKind::File, path);
   entry.existed = existed;

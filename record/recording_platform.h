@@ -68,6 +68,7 @@ class RecordingFileSystem : public platform::FileSystem {
     return inner_.SetAccess(path, descriptor);
   }
   std::optional<std::string> ReadAccess(const std::string& path) override { return inner_.ReadAccess(path); }
+  std::optional<platform::AccessFacts> AccessOf(const std::string& path) override { return inner_.AccessOf(path); }
   std::uint32_t LastError() override { return inner_.LastError(); }
 
  private:

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/administrators_only.h"
 #include "shell/exit_codes.h"
 #include "text/fill_in.h"
 
@@ -46,7 +47,25 @@ void RunLog::Write(const std::string& text) {
 
 void RunLog::KeepIfFailed(int exit_code) {
   if (path_ || exit_code == kExitSuccess || exit_code == kExitRestartNeeded) return;
-  windows_.files.AppendFile(windows_.system.TempFolder() + "\\" + kFailedRunLog, lines_);
+  windows_.files.AppendFile(FailedRunFolder() + "\\" + kFailedRunLog, lines_);
+}
+
+// A user's own temporary folder is his alone, an administrator's too. The
+// system account's is one every user may add to on a Windows that keeps
+// none for it alone: a name there could be made first, so the log goes into
+// a folder the run makes its own. The append itself refuses a link or
+// a file a user made in its place.
+std::string RunLog::FailedRunFolder() {
+  const std::string temporary = windows_.system.TempFolder();
+  auto& files = windows_.files;
+  if (windows_.system.RunningAccount() != platform::Account::SystemAccount ||
+      platform::OnlyAdministratorsMayChange(files, temporary)) {
+    return temporary;
+  }
+  const std::string own = temporary + "\\Geolume";
+  files.CreateFolders(own);
+  files.SetAccess(own, platform::kProtectedFolderAccess);
+  return own;
 }
 
 void RunLog::Failure(const std::string& caption, const std::string& text) {

@@ -30,6 +30,8 @@ class RunLog {
   void KeepIfFailed(int exit_code);
 
  private:
+  std::string FailedRunFolder();
+
   platform::Platform& windows_;
   std::optional<std::string> path_;
   std::string lines_;  // everything written, for KeepIfFailed

@@ -8,6 +8,7 @@
 #include "install/file_associations.h"
 #include "install/install_folders.h"
 #include "install/shortcuts.h"
+#include "platform/administrators_only.h"
 #include "text/case_folding.h"
 #include "uninstall/product_scope.h"
 #include "uninstall/uninstall_locations.h"
@@ -73,18 +74,22 @@ int Depth(const std::string& path) { return static_cast<int>(std::count(path.beg
 
 }  // namespace
 
-void UnregisterComponents(const RemovalContext& context, const std::vector<Entry>& entries) {
+void UnregisterComponents(const RemovalContext& context, const std::vector<Entry>& entries, LeftList& left) {
   auto& windows = context.windows;
+  const auto unregister = [&](const std::string& file, const std::string& command) {
+    if (!Mentions(entries, file) || !windows.files.FileExists(file)) return;
+    if (!platform::MayStartElevated(windows.files, file)) {
+      left.push_back({messages::kNotStartedUnprotected, {file}});
+      return;
+    }
+    windows.processes.RunHiddenAndWait(command, kUnregistrationTimeoutMs);
+  };
   for (const install::ComServer* server : {&install::kPlotsumServer, &install::kDrafterServer}) {
     const std::string file(server->file);
-    if (!Mentions(entries, file) || !windows.files.FileExists(file)) continue;
-    windows.processes.RunHiddenAndWait(file + " /unregserver", kUnregistrationTimeoutMs);
+    unregister(file, file + " /unregserver");
   }
   const std::string text_control = std::string(install::kInstallRoot) + "\\tx4ole17.ocx";
-  if (Mentions(entries, "tx4ole17.ocx") && windows.files.FileExists(text_control)) {
-    windows.processes.RunHiddenAndWait(context.system_folder + "\\regsvr32 /u /s \"" + text_control + "\"",
-                                       kUnregistrationTimeoutMs);
-  }
+  unregister(text_control, context.system_folder + "\\regsvr32 /u /s \"" + text_control + "\"");
 }
 
 void RestoreClasses(const RemovalContext& context, const std::vector<Entry>& entries, LeftList& left) {

@@ -19,8 +19,9 @@ struct RemovalContext {
 };
 
 // The COM servers and the text control, unregistered as they were
-// registered, each waited for, before their files go.
-void UnregisterComponents(const RemovalContext& context, const std::vector<record::Entry>& entries);
+// registered, each waited for, before their files go. One that a user could
+// have changed is not run, as administrator or system, and is left.
+void UnregisterComponents(const RemovalContext& context, const std::vector<record::Entry>& entries, LeftList& left);
 
 // The installations' values under HKEY_CLASSES_ROOT given back, and the keys
 // they made removed once nothing is left in them.

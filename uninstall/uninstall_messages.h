@@ -20,6 +20,9 @@ constexpr char kDoneWithLeft[] = "A desinstalação foi concluída. Ficaram no l
 constexpr char kFileChanged[] = "%s: alterado depois da instalação.";
 constexpr char kInstalledFileNotRemoved[] = "%s: não pôde ser removido (erro %s).";
 constexpr char kRootKept[] = "%s: contém arquivos que não são da instalação.";
+constexpr char kNotStartedUnprotected[] =
+    "%s: não foi executado para cancelar o seu registro, porque usuários sem privilégios de administrador "
+    "podem alterá-lo.";
 constexpr char kClassValueChanged[] = "HKEY_CLASSES_ROOT\\%s: alterado depois da instalação.";
 
 // Why a CAD setting or a startup file stayed.

@@ -73,7 +73,7 @@ UninstallResult Uninstall(const UninstallContext& context) {
   if (machine.empty()) return result;
 
   const RemovalContext removal{windows, context.system_folder, context.translate};
-  UnregisterComponents(removal, machine);
+  UnregisterComponents(removal, machine, result.left);
   RestoreClasses(removal, machine, result.left);
   RemoveShortcuts(removal, machine);
   RemoveFiles(removal, machine, result.left);

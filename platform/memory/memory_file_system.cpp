@@ -533,6 +533,16 @@ std::optional<std::string> MemoryFileSystem::ReadAccess(const std::string& path)
   return std::string(where.node->is_folder ? kProtectedFolderAccess : kProtectedFileAccess);
 }
 
+std::optional<AccessFacts> MemoryFileSystem::AccessOf(const std::string& path) {
+  const auto where = Locate(path);
+  if (where.error != 0 || where.node == nullptr) {
+    Fail(where.error != 0 ? where.error : kErrorFileNotFound);
+    return std::nullopt;
+  }
+  Succeed();
+  return AccessFacts{true, where.node->protected_access};
+}
+
 bool MemoryFileSystem::ReplaceFile(const std::string& from, const std::string& to) {
   ++calls["ReplaceFile"];
   const auto target = Locate(to);

@@ -62,6 +62,7 @@ class MemoryFileSystem : public FileSystem {
   bool ReplaceFile(const std::string& from, const std::string& to) override;
   bool SetAccess(const std::string& path, const std::string& descriptor) override;
   std::optional<std::string> ReadAccess(const std::string& path) override;
+  std::optional<AccessFacts> AccessOf(const std::string& path) override;
   std::uint32_t LastError() override;
 
   // Test helpers. Adding creates missing parents and drives; a helper given a

@@ -108,6 +108,53 @@ std::optional<FileStamp> StampOfOpenFile(HANDLE file) {
   return FileStamp{*dos_time, size_low};
 }
 
+// The running process's own user.
+std::vector<unsigned char> OwnUser() {
+  HANDLE token = nullptr;
+  std::vector<unsigned char> user;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return user;
+  DWORD size = 0;
+  GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+  user.resize(size);
+  if (size == 0 || !GetTokenInformation(token, TokenUser, user.data(), size, &size)) user.clear();
+  CloseHandle(token);
+  return user;
+}
+
+// The administrators, the system account, Windows' own installer service
+// and the running account: none of them is the "other" a list must keep out.
+bool IsTrusted(PSID sid) {
+  if (sid == nullptr) return false;
+  if (IsWellKnownSid(sid, WinBuiltinAdministratorsSid) || IsWellKnownSid(sid, WinLocalSystemSid)) return true;
+  static const std::vector<unsigned char> own = OwnUser();
+  if (!own.empty() && EqualSid(sid, reinterpret_cast<const TOKEN_USER*>(own.data())->User.Sid)) return true;
+  PSID installer = nullptr;
+  if (!ConvertStringSidToSidW(L"S-1-5-80-956008885-3418522408-1831038044-1853292631-2271478464", &installer)) {
+    return false;
+  }
+  const bool same = EqualSid(sid, installer);
+  LocalFree(installer);
+  return same;
+}
+
+// What lets its holder write, add, delete or rename, or change the list or
+// the owner.
+constexpr ACCESS_MASK kChangeRights = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_WRITE_EA | FILE_DELETE_CHILD |
+                                      FILE_WRITE_ATTRIBUTES | DELETE | WRITE_DAC | WRITE_OWNER | GENERIC_WRITE |
+                                      GENERIC_ALL;
+
+bool OthersReadOnly(PACL list) {
+  if (list == nullptr) return false;  // no list at all lets everyone do everything
+  for (DWORD i = 0; i < list->AceCount; ++i) {
+    ACE_HEADER* header = nullptr;
+    if (!GetAce(list, i, reinterpret_cast<void**>(&header))) return false;
+    if (header->AceType != ACCESS_ALLOWED_ACE_TYPE || (header->AceFlags & INHERIT_ONLY_ACE) != 0) continue;
+    const auto* allowed = reinterpret_cast<ACCESS_ALLOWED_ACE*>(header);
+    if ((allowed->Mask & kChangeRights) != 0 && !IsTrusted(const_cast<DWORD*>(&allowed->SidStart))) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 bool Win32FileSystem::Outcome(bool succeeded) {
@@ -303,6 +350,21 @@ std::optional<std::string> Win32FileSystem::ReadAccess(const std::string& path) 
   std::string access = Narrow(text);
   LocalFree(text);
   return access;
+}
+
+std::optional<AccessFacts> Win32FileSystem::AccessOf(const std::string& path) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  PSID owner = nullptr;
+  PACL list = nullptr;
+  std::wstring name = ApiPath(path);
+  const DWORD result = GetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
+                                             OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner, nullptr,
+                                             &list, nullptr, &descriptor);
+  last_error_ = result;
+  if (result != ERROR_SUCCESS) return std::nullopt;
+  const AccessFacts facts{IsTrusted(owner), OthersReadOnly(list)};
+  LocalFree(descriptor);
+  return facts;
 }
 
 std::uint32_t Win32FileSystem::LastError() { return last_error_; }

@@ -30,6 +30,7 @@ class Win32FileSystem : public FileSystem {
   bool ReplaceFile(const std::string& from, const std::string& to) override;
   bool SetAccess(const std::string& path, const std::string& descriptor) override;
   std::optional<std::string> ReadAccess(const std::string& path) override;
+  std::optional<AccessFacts> AccessOf(const std::string& path) override;
   // Every access list this object set, as the security descriptor text and
   // the path, in order: what Wine cannot show when read back.
   const std::vector<std::pair<std::string, std::string>>& AccessListsSet() const { return access_lists_set_; }

@@ -58,59 +58,94 @@ TEST(SourceListingTest, GreekAndCyrillicLettersSortWithoutRegardToCase) {
 }
 
 TEST_F(CopyFolderTest, ProgressStepsThroughEveryEntryAndOnlyFilesAreCopied) {
-  windows.files.AddFile("D:\\programa\\b.exe", "b");
-  windows.files.AddFile("D:\\programa\\a.exe", "a");
+  windows.files.AddFile("D:\\programa\\b.dat", "b");
+  windows.files.AddFile("D:\\programa\\a.dat", "a");
   windows.files.AddFolder("D:\\programa\\Port");
   std::vector<std::string> shown;
   std::vector<int> positions;
-  windows.files.FailCopyOnce("c:\\Geolume\\b.exe", 5);
+  windows.files.FailCopyOnce("c:\\Geolume\\b.dat", 5);
   backend.on_message = [&](const auto&) {
     shown.push_back(main.Labeltext.Caption() + "|" + main.Label24.Caption());
     positions.push_back(main.pb1.Position());
   };
   EXPECT_EQ(Copy(), 1);
   EXPECT_EQ(main.pb1.Min(), 0);
-  EXPECT_EQ(main.pb1.Max(), 4);  // [..], [.], [Port], a.exe, b.exe
+  EXPECT_EQ(main.pb1.Max(), 4);  // [..], [.], [Port], a.dat, b.dat
   EXPECT_EQ(main.pb1.Position(), 4);
-  EXPECT_EQ(shown, (std::vector<std::string>{" De: D:\\programa\\b.exe| Para: c:\\Geolume\\b.exe"}));
+  EXPECT_EQ(shown, (std::vector<std::string>{" De: D:\\programa\\b.dat| Para: c:\\Geolume\\b.dat"}));
   EXPECT_EQ(positions, (std::vector<int>{4}));
-  EXPECT_EQ(backend.messages[0].text, "Erro 5 ao copiar o arquivo D:\\programa\\b.exe para c:\\Geolume\\b.exe.");
-  EXPECT_EQ(Content("c:\\geolume\\a.exe"), "a");
-  EXPECT_FALSE(windows.files.FileExists("c:\\geolume\\b.exe"));  // no retry but for error 32
+  EXPECT_EQ(backend.messages[0].text, "Erro 5 ao copiar o arquivo D:\\programa\\b.dat para c:\\Geolume\\b.dat.");
+  EXPECT_EQ(Content("c:\\geolume\\a.dat"), "a");
+  EXPECT_FALSE(windows.files.FileExists("c:\\geolume\\b.dat"));  // no retry but for error 32
   EXPECT_FALSE(windows.files.FolderExists("c:\\Geolume\\Port"));
   EXPECT_EQ(backend.responsive_calls, 2);
 }
 
 TEST_F(CopyFolderTest, EqualFilesAreNotCopiedButTheirAttributesAreReset) {
-  windows.files.AddFile("D:\\programa\\same.dll", "medium", kOld);
-  windows.files.AddFile("c:\\Geolume\\same.dll", "MEDIUM", kOld, platform::kAttributeHidden);
-  windows.files.AddFile("D:\\programa\\longer.dll", "medium!", kOld);
-  windows.files.AddFile("c:\\Geolume\\longer.dll", "MEDIUM", kOld);
+  windows.files.AddFile("D:\\programa\\same.dat", "medium", kOld);
+  windows.files.AddFile("c:\\Geolume\\same.dat", "MEDIUM", kOld, platform::kAttributeHidden);
+  windows.files.AddFile("D:\\programa\\longer.dat", "medium!", kOld);
+  windows.files.AddFile("c:\\Geolume\\longer.dat", "MEDIUM", kOld);
   EXPECT_EQ(Copy(), 1);
-  EXPECT_EQ(Content("c:\\Geolume\\same.dll"), "MEDIUM");  // same time and size: left alone
-  EXPECT_EQ(Content("c:\\Geolume\\longer.dll"), "medium!");
-  EXPECT_EQ(Attributes("c:\\Geolume\\same.dll"), platform::kAttributeNormal);
+  EXPECT_EQ(Content("c:\\Geolume\\same.dat"), "MEDIUM");  // same time and size: left alone
+  EXPECT_EQ(Content("c:\\Geolume\\longer.dat"), "medium!");
+  EXPECT_EQ(Attributes("c:\\Geolume\\same.dat"), platform::kAttributeNormal);
   EXPECT_TRUE(backend.messages.empty());
 }
 
 TEST_F(CopyFolderTest, KeepNewerLeavesNewerTargetsUntouched) {
-  windows.files.AddFile("D:\\programa\\zz_newer.dll", "medium", kOld);
-  windows.files.AddFile("c:\\Geolume\\zz_newer.dll", "user", kNew, platform::kAttributeReadOnly);
-  windows.files.AddFile("D:\\programa\\older.dll", "medium", kNew);
-  windows.files.AddFile("c:\\Geolume\\older.dll", "user", kOld);
-  windows.files.AddFile("D:\\programa\\same.dll", "medium", kOld);
-  windows.files.AddFile("c:\\Geolume\\same.dll", "user!!", kOld);
+  windows.files.AddFile("D:\\programa\\zz_newer.dat", "medium", kOld);
+  windows.files.AddFile("c:\\Geolume\\zz_newer.dat", "user", kNew, platform::kAttributeReadOnly);
+  windows.files.AddFile("D:\\programa\\older.dat", "medium", kNew);
+  windows.files.AddFile("c:\\Geolume\\older.dat", "user", kOld);
+  windows.files.AddFile("D:\\programa\\same.dat", "medium", kOld);
+  windows.files.AddFile("c:\\Geolume\\same.dat", "user!!", kOld);
   EXPECT_EQ(Copy(CopyRule::KeepNewer), 1);
-  EXPECT_EQ(Content("c:\\Geolume\\zz_newer.dll"), "user");
-  EXPECT_EQ(Attributes("c:\\Geolume\\zz_newer.dll"), platform::kAttributeReadOnly);
-  EXPECT_EQ(Content("c:\\Geolume\\older.dll"), "medium");
-  EXPECT_EQ(Content("c:\\Geolume\\same.dll"), "user!!");  // equally old and as large: equal
+  EXPECT_EQ(Content("c:\\Geolume\\zz_newer.dat"), "user");
+  EXPECT_EQ(Attributes("c:\\Geolume\\zz_newer.dat"), platform::kAttributeReadOnly);
+  EXPECT_EQ(Content("c:\\Geolume\\older.dat"), "medium");
+  EXPECT_EQ(Content("c:\\Geolume\\same.dat"), "user!!");  // equally old and as large: equal
   // The newer target, last in the listing, does not show on the labels.
-  EXPECT_EQ(main.Labeltext.Caption(), " De: D:\\programa\\same.dll");
+  EXPECT_EQ(main.Labeltext.Caption(), " De: D:\\programa\\same.dat");
   EXPECT_EQ(backend.responsive_calls, 2);
   // Without the rule the newer target is overwritten.
   EXPECT_EQ(Copy(), 1);
-  EXPECT_EQ(Content("c:\\Geolume\\zz_newer.dll"), "medium");
+  EXPECT_EQ(Content("c:\\Geolume\\zz_newer.dat"), "medium");
+}
+
+// A user can give any file the medium's size and time, and own what he put there before.
+TEST_F(CopyFolderTest, ACodeFileStaysOnlyWithTheMediumsBytesAndTheAdministratorsListElseItIsReplaced) {
+  windows.files.AddFile("D:\\programa\\forged.dll", "medium", kOld);
+  windows.files.AddFile("c:\\Geolume\\forged.dll", "MEDIUM", kOld);
+  windows.files.AddFile("D:\\programa\\open.vlx", "same", kOld);
+  windows.files.AddFile("c:\\Geolume\\open.vlx", "same", kOld);
+  windows.files.AddFile("D:\\programa\\kept.fas", "same", kOld);
+  windows.files.AddFile("c:\\Geolume\\kept.fas", "same", kOld);
+  ASSERT_TRUE(windows.files.SetAccess("c:\\Geolume\\kept.fas", platform::kProtectedFileAccess));
+  windows.files.calls.clear();
+  EXPECT_EQ(Copy(), 2);
+  EXPECT_EQ(Content("c:\\Geolume\\forged.dll"), "medium");
+  for (const char* path : {"c:\\Geolume\\forged.dll", "c:\\Geolume\\open.vlx", "c:\\Geolume\\kept.fas"}) {
+    const auto access = windows.files.AccessOf(path);
+    ASSERT_TRUE(access) << path;
+    EXPECT_TRUE(access->OnlyAdministratorsMayChange()) << path;
+  }
+  // Each replaced under a new name renamed over the old one: nothing written into it.
+  EXPECT_EQ(windows.files.calls["ReplaceFile"], 2);
+  EXPECT_EQ(windows.files.calls["CopyFile"], 0);
+  EXPECT_FALSE(windows.files.FileExists("c:\\Geolume\\forged.dll.novo"));
+  EXPECT_TRUE(backend.messages.empty());
+}
+
+TEST_F(CopyFolderTest, KeepNewerKeepsANewerCodeFileOnlyWhenAdministratorsAloneMayChangeIt) {
+  windows.files.AddFile("D:\\programa\\users.dll", "medium", kOld);
+  windows.files.AddFile("c:\\Geolume\\users.dll", "user", kNew);
+  windows.files.AddFile("D:\\programa\\theirs.dll", "medium", kOld);
+  windows.files.AddFile("c:\\Geolume\\theirs.dll", "admin", kNew);
+  ASSERT_TRUE(windows.files.SetAccess("c:\\Geolume\\theirs.dll", platform::kProtectedFileAccess));
+  EXPECT_EQ(Copy(CopyRule::KeepNewer), 1);
+  EXPECT_EQ(Content("c:\\Geolume\\users.dll"), "medium");
+  EXPECT_EQ(Content("c:\\Geolume\\theirs.dll"), "admin");
 }
 
 TEST_F(CopyFolderTest, PreservedTablesAreKeptWhenPresentAndInstalledWhenAbsent) {
@@ -162,48 +197,48 @@ TEST_F(CopyFolderTest, TargetHeldOpenIsReportedAndKeepsItsContent) {
 }
 
 TEST_F(CopyFolderTest, SharingViolationAddsTheHintAndRetriesOnceAfterTheBox) {
-  windows.files.AddFile("D:\\programa\\a.exe", "new", kNew);
-  windows.files.FailCopyOnce("c:\\Geolume\\a.exe", platform::kErrorSharingViolation);
+  windows.files.AddFile("D:\\programa\\a.dat", "new", kNew);
+  windows.files.FailCopyOnce("c:\\Geolume\\a.dat", platform::kErrorSharingViolation);
   bool copied_before_box_closed = true;
-  backend.on_message = [&](const auto&) { copied_before_box_closed = windows.files.FileExists("c:\\Geolume\\a.exe"); };
+  backend.on_message = [&](const auto&) { copied_before_box_closed = windows.files.FileExists("c:\\Geolume\\a.dat"); };
   EXPECT_EQ(Copy(), 1);
   ASSERT_EQ(backend.messages.size(), 1u);
   EXPECT_EQ(backend.messages[0].text,
-            "Erro 32 ao copiar o arquivo D:\\programa\\a.exe para c:\\Geolume\\a.exe.\rProvavelmente este "
+            "Erro 32 ao copiar o arquivo D:\\programa\\a.dat para c:\\Geolume\\a.dat.\rProvavelmente este "
             "arquivo está sendo utilizado por outro programa. Feche todos os arquivos e programas do "
             "Sistema Geolume e do Autocad.");
   EXPECT_FALSE(copied_before_box_closed);
-  EXPECT_EQ(Content("c:\\Geolume\\a.exe"), "new");
+  EXPECT_EQ(Content("c:\\Geolume\\a.dat"), "new");
 }
 
 TEST_F(CopyFolderTest, OtherCopyErrorsAreNotRetriedAndSpeakSpanish) {
   main.lblEspanholClick();
-  windows.files.AddFile("D:\\programa\\a.exe", "new", kNew);
-  windows.files.FailCopyOnce("c:\\Geolume\\a.exe", platform::kErrorAccessDenied);
+  windows.files.AddFile("D:\\programa\\a.dat", "new", kNew);
+  windows.files.FailCopyOnce("c:\\Geolume\\a.dat", platform::kErrorAccessDenied);
   EXPECT_EQ(Copy(), 0);
   EXPECT_EQ(MessageTexts(), (std::vector<std::string>{
-                                "Error 5 al copiar el archivo D:\\programa\\a.exe para c:\\Geolume\\a.exe. "}));
+                                "Error 5 al copiar el archivo D:\\programa\\a.dat para c:\\Geolume\\a.dat. "}));
   EXPECT_EQ(backend.messages[0].caption, "Error en la instalación");
-  EXPECT_FALSE(windows.files.FileExists("c:\\Geolume\\a.exe"));
+  EXPECT_FALSE(windows.files.FileExists("c:\\Geolume\\a.dat"));
 }
 
 // Under Windows every question about a file is a trip to the file system, and
 // one about a name that is not there searches the whole folder.
 TEST_F(CopyFolderTest, EachFactAboutAFileIsAskedOnce) {
-  for (const char* name : {"a.dll", "b.dll", "c.dll"}) windows.files.AddFile(std::string(kSource) + name, name, kOld);
+  for (const char* name : {"a.dat", "b.dat", "c.dat"}) windows.files.AddFile(std::string(kSource) + name, name, kOld);
   auto& calls = windows.files.calls;
   calls.clear();
   EXPECT_EQ(Copy(), 3);
   // Both folders listed once; each file copied onto its new name and given its attributes.
   EXPECT_EQ(calls, (std::map<std::string, int>{{"ListFolder", 2}, {"CopyNewFile", 3}, {"SetAttributes", 3}}));
-  windows.files.SetAttributes("c:\\Geolume\\b.dll", platform::kAttributeHidden);
+  windows.files.SetAttributes("c:\\Geolume\\b.dat", platform::kAttributeHidden);
   calls.clear();
   EXPECT_EQ(Copy(), 0);
   // Over equal files: each target looked at once and both stamps read; only
   // the hidden one needs its attributes set.
   EXPECT_EQ(calls, (std::map<std::string, int>{
                        {"ListFolder", 2}, {"GetAttributes", 3}, {"ReadStamp", 6}, {"SetAttributes", 1}}));
-  EXPECT_EQ(Attributes("c:\\Geolume\\b.dll"), platform::kAttributeNormal);
+  EXPECT_EQ(Attributes("c:\\Geolume\\b.dat"), platform::kAttributeNormal);
   EXPECT_TRUE(backend.messages.empty());
 }
 

@@ -75,7 +75,10 @@ TEST_F(InstallTest, StatusLineFollowsTheSteps) {
   AddMedium();
   std::vector<std::string> seen;
   windows.processes.OnStart([&](const std::string&) { seen.push_back(main.sb1.SimpleText()); });
+  // As an earlier installation left it: the administrators' alone.
   windows.files.AddFile("c:\\geolume\\plotsum.exe", "old");
+  ASSERT_TRUE(windows.files.SetAccess("c:\\geolume\\plotsum.exe", platform::kProtectedFileAccess));
+  ASSERT_TRUE(windows.files.SetAccess("c:\\geolume", platform::kProtectedFolderAccess));
   windows.files.FailCopyOnce("c:\\Geolume\\Demos\\item.dat", 5);
   backend.on_message = [&](const auto&) { seen.push_back(main.sb1.SimpleText()); };
   Run();

@@ -18,7 +18,7 @@ constexpr char kRoot[] = "c:\\Geolume";
 constexpr int kFiles = 1000;
 constexpr std::int64_t kFrame = shell::FramePace::kFrameMicroseconds;
 
-std::string Name(int i) { return "f" + std::to_string(1000 + i) + ".dll"; }
+std::string Name(int i) { return "f" + std::to_string(1000 + i) + ".dat"; }
 
 class ProgressPaintTest : public InstallTest {
  protected:

@@ -7,15 +7,17 @@ namespace {
 
 using install_testing::InstallTest;
 
-TEST(ProtectedProductFiles, AreTheStartupApplicationsAndStartedProgramsOfTheRootAndSymbols) {
+TEST(ProtectedProductFiles, AreEveryProgramLibraryAndCadApplicationOfTheRootAndSymbols) {
   for (const char* path : {"c:\\geolume\\acad.lsp", "C:\\GEOLUME\\On_Start.lsp", "c:\\geolume\\geolume15.vlx",
                            "c:\\Geolume\\x.FAS", "c:\\geolume\\geolume15.des", "c:\\geolume\\simbolos\\a.arx",
                            "c:\\geolume\\Simbolos\\b.dll", "c:\\geolume\\geolume.exe", "c:\\geolume\\nv2010.exe",
-                           "c:\\geolume\\planner.exe", "c:\\geolume\\perfil_tipo.exe"}) {
+                           "c:\\geolume\\planner.exe", "c:\\geolume\\perfil_tipo.exe", "c:\\geolume\\outro.exe",
+                           "c:\\geolume\\acaddoc.lsp", "c:\\geolume\\simbolos\\acad.rx", "c:\\geolume\\tx4ole17.ocx",
+                           "c:\\geolume\\menu.mnl", "c:\\geolume\\simbolos\\x.cuix"}) {
     EXPECT_TRUE(install::IsProtectedProductFile(path)) << path;
   }
   for (const char* path : {"c:\\geolume\\TabelaPessoasGeorreferenciamento.tbp", "c:\\geolume\\geolume.ini",
-                           "c:\\geolume\\Demos\\a.dll", "c:\\geolume\\simbolos\\arvore.sld", "c:\\geolume\\outro.exe",
+                           "c:\\geolume\\Demos\\a.dll", "c:\\geolume\\simbolos\\arvore.sld", "c:\\geolume\\perfil_tipo\\outro.exe",
                            "c:\\geolumex\\acad.lsp", "d:\\geolume\\acad.lsp", "c:\\geolume\\acad.lsp.bak"}) {
     EXPECT_FALSE(install::IsProtectedProductFile(path)) << path;
   }
@@ -57,11 +59,16 @@ TEST_F(ProtectedFilesRun, TheInstallationProtectsExactlyTheFilesOthersMustNotCha
 TEST_F(ProtectedFilesRun, AnAccessListThatCannotBeSetIsSaidAndTheRunGoesOn) {
   windows.files.SetStandardUser(true);
   Run();
-  ASSERT_EQ(backend.messages.size(), 3u);
+  // Each of the nine folders, then each of the three code files.
+  ASSERT_EQ(backend.messages.size(), 12u);
   EXPECT_EQ(backend.messages[0].text,
+            "Não foi possível proteger a pasta c:\\Geolume contra alterações de usuários sem privilégios de "
+            "administrador (erro 5).");
+  EXPECT_EQ(backend.messages[9].text,
             "Não foi possível proteger o arquivo c:\\Geolume\\geolume.exe contra alterações de usuários sem "
             "privilégios de administrador (erro 5).");
-  EXPECT_EQ(backend.messages[0].caption, "Erro na Instalação");
+  EXPECT_EQ(backend.messages[9].caption, "Erro na Instalação");
+  EXPECT_EQ(Content("c:\\geolume\\geolume.exe"), "programa\\geolume.exe");
   EXPECT_EQ(Content("c:\\geolume\\Tutorial\\item.dat"), "tutorial\\Port\\item.dat");
 }
 

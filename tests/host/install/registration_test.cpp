@@ -20,6 +20,13 @@ class RegistrationTest : public InstallTest {
     return value->type == platform::RegistryValueType::String ? value->text : "(not a string)";
   }
   const std::vector<std::string>& Started() { return windows.processes.Started(); }
+
+  // As an installation leaves it: only administrators may change it or its folder.
+  void AddInstalledFile(const std::string& path) {
+    windows.files.AddFile(path, "");
+    ASSERT_TRUE(windows.files.SetAccess(path, platform::kProtectedFileAccess));
+    ASSERT_TRUE(windows.files.SetAccess("c:\\geolume", platform::kProtectedFolderAccess));
+  }
 };
 
 TEST_F(RegistrationTest, ViewerControlGetsItsFourteenEntriesWithoutItsFile) {
@@ -53,14 +60,14 @@ TEST_F(RegistrationTest, ViewerControlFailureThrowsAndKeepsTheEarlierRows) {
 }
 
 TEST_F(RegistrationTest, ServerRegisteredBeforeIsStartedOnceWithoutFallback) {
-  windows.files.AddFile("c:\\geolume\\plotsum.exe", "");
+  AddInstalledFile("c:\\geolume\\plotsum.exe");
   windows.registry.AddKey(RegistryRoot::ClassesRoot, "plotsum.plotsum");
   install::RegisterComServer(Context(), install::kPlotsumServer);
   EXPECT_EQ(Started(), (std::vector<std::string>{"c:\\geolume\\plotsum.exe /regserver"}));
 }
 
 TEST_F(RegistrationTest, UnregisteredServerGetsTheSystemFoldersRegsvr32Too) {
-  windows.files.AddFile("c:\\geolume\\drafter.exe", "");
+  AddInstalledFile("c:\\geolume\\drafter.exe");
   install::RegisterComServer(Context(), install::kDrafterServer);
   EXPECT_EQ(Started(), (std::vector<std::string>{
                            "c:\\geolume\\drafter.exe /regserver",
@@ -68,7 +75,7 @@ TEST_F(RegistrationTest, UnregisteredServerGetsTheSystemFoldersRegsvr32Too) {
 }
 
 TEST_F(RegistrationTest, ProgIdIsLookedForAfterTheLaunch) {
-  windows.files.AddFile("c:\\geolume\\plotsum.exe", "");
+  AddInstalledFile("c:\\geolume\\plotsum.exe");
   // A server quick enough to have registered itself by the time of the test.
   windows.processes.OnStart([this](const std::string&) {
     windows.registry.AddKey(RegistryRoot::ClassesRoot, "plotsum.plotsum");
@@ -86,7 +93,7 @@ TEST_F(RegistrationTest, MissingFilesStartNothing) {
 }
 
 TEST_F(RegistrationTest, TextControlNeverRegisteredStartsRegsvr32Twice) {
-  windows.files.AddFile("c:\\geolume\\tx4ole17.ocx", "");
+  AddInstalledFile("c:\\geolume\\tx4ole17.ocx");
   const std::string command = "C:\\windows\\system32\\regsvr32 \"c:\\geolume\\tx4ole17.ocx\" -s";
   install::RegisterTextControl(Context());
   EXPECT_EQ(Started(), (std::vector<std::string>{command, command}));
@@ -109,6 +116,20 @@ TEST_F(RegistrationTest, ErrorIsShownWithTheRowsTextAndTheRunGoesOn) {
   EXPECT_EQ(backend.messages[0].caption, "Instalar");
   EXPECT_EQ(Started().back(), "C:\\windows\\system32\\regsvr32 \"c:\\geolume\\drafter.exe\" -s");
   EXPECT_EQ(main.State(), shell::CentralState::CadSetup);
+}
+
+}  // namespace
+
+namespace {
+
+// Run as administrator, a server a user could have replaced would run his code.
+TEST_F(RegistrationTest, AServerUsersCouldChangeIsNotStartedAndTheRowsErrorShows) {
+  windows.files.AddFile("c:\\geolume\\plotsum.exe", "");
+  ASSERT_TRUE(windows.files.SetAccess("c:\\geolume", platform::kProtectedFolderAccess));
+  install::RegisterComServer(Context(), install::kPlotsumServer);
+  EXPECT_TRUE(Started().empty());
+  ASSERT_EQ(backend.messages.size(), 1u);
+  EXPECT_EQ(backend.messages[0].text, "Erro ao registrar plotsum.exe");
 }
 
 }  // namespace
