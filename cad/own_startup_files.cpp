@@ -15,11 +15,14 @@ std::string WithoutBreaksAndSpaces(const std::string& text) {
   return kept;
 }
 
-// A file that holds the right bytes already is left as it is: a standard
-// user, configuring at logon, cannot write the protected file and need not.
+bool HoldsExactly(platform::FileSystem& files, const char* path, const char* text) {
+  return files.FileExists(path) && files.ReadFile(path) == std::string(text);
+}
+
+// A file that holds the right bytes already is left as it is.
 void WriteStartupFile(platform::FileSystem& files, const char* path, const char* text,
                       const std::function<void(const std::string&)>& not_protected) {
-  if (files.FileExists(path) && files.ReadFile(path) == std::string(text)) return;
+  if (HoldsExactly(files, path, text)) return;
   if (!files.WriteFile(path, text)) {
     throw CadError("Cannot write the startup file " + std::string(path) + " (error " +
                    std::to_string(files.LastError()) + ")");
@@ -42,6 +45,11 @@ bool IsOwnStartupFile(platform::FileSystem& files, const std::string& path) {
 void WriteStartupFiles(platform::FileSystem& files, const std::function<void(const std::string&)>& not_protected) {
   WriteStartupFile(files, kAcadStartupFile, kAcadStartupText, not_protected);
   WriteStartupFile(files, kOnStartStartupFile, kOnStartStartupText, not_protected);
+}
+
+void CheckStartupFiles(platform::FileSystem& files, const std::function<void(const std::string&)>& wrong) {
+  if (!HoldsExactly(files, kAcadStartupFile, kAcadStartupText)) wrong(kAcadStartupFile);
+  if (!HoldsExactly(files, kOnStartStartupFile, kOnStartStartupText)) wrong(kOnStartStartupFile);
 }
 
 }  // namespace cad

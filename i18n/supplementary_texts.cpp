@@ -31,6 +31,11 @@ constexpr std::array kTexts{
         "(erro %s).",
         "No fue posible proteger el archivo %s contra cambios de usuarios sin privilegios de administrador "
         "(error %s)."},
+    // The configuration at logon, which leaves c:\geolume as it is: file.
+    SupplementaryText{
+        "O arquivo %s não contém o que o Geolume escreve nele; peça ao administrador que instale o Geolume de novo.",
+        "El archivo %s no contiene lo que el Geolume escribe en él; pida al administrador que instale el Geolume de "
+        "nuevo."},
     // The uninstall and its entry in Windows' list of programs.
     SupplementaryText{"Sistema de Automação Topográfica Geolume", "Sistema de Automación Topográfica Geolume"},
     SupplementaryText{

@@ -2,6 +2,8 @@
 // only administrators may change; everything else keeps what it inherits.
 #include "install/protected_files.h"
 #include "tests/host/install/install_fixture.h"
+#include "uninstall/logon_setup.h"
+#include "uninstall/uninstall_messages.h"
 
 namespace {
 
@@ -57,7 +59,11 @@ TEST_F(ProtectedFilesRun, TheInstallationProtectsExactlyTheFilesOthersMustNotCha
 TEST_F(ProtectedFilesRun, AnAccessListThatCannotBeSetIsSaidAndTheRunGoesOn) {
   windows.files.SetStandardUser(true);
   Run();
-  ASSERT_EQ(backend.messages.size(), 3u);
+  // The logon program every user's logon would run cannot be protected
+  // either: no logon is told to run it, and the registration says so.
+  ASSERT_EQ(backend.messages.size(), 4u);
+  EXPECT_EQ(backend.messages[3].text, uninstall::messages::kNotRegistered);
+  EXPECT_FALSE(windows.registry.KeyExists(platform::RegistryRoot::LocalMachine, uninstall::kCadSetupKey));
   EXPECT_EQ(backend.messages[0].text,
             "Não foi possível proteger o arquivo c:\\Geolume\\geolume.exe contra alterações de usuários sem "
             "privilégios de administrador (erro 5).");
