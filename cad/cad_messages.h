@@ -30,6 +30,11 @@ constexpr char kStartupFileNotProtected[] =
     "Não foi possível proteger o arquivo %s contra alterações de usuários sem privilégios de administrador "
     "(erro %s).";
 
+// Looked up. File: at logon, where the user may not write it, the product's
+// startup file does not hold what the configuration would have written.
+constexpr char kStartupFileWrong[] =
+    "O arquivo %s não contém o que o Geolume escreve nele; peça ao administrador que instale o Geolume de novo.";
+
 constexpr char kConfigured[] = "Configuração no AutoCAD/BricsCAD/GstarCAD Efetuada com Sucesso.";
 constexpr char kConfiguredPartly[] =
     "Configuração no AutoCAD/BricsCAD/GstarCAD concluída, mas algumas configurações terão que ser "

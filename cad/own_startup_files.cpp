@@ -16,20 +16,23 @@ std::string WithoutBreaksAndSpaces(const std::string& text) {
   return kept;
 }
 
+bool HoldsExactly(platform::FileSystem& files, const char* path, const char* text) {
+  return files.FileExists(path) && files.ReadFile(path) == std::string(text);
+}
+
 // Every user's CAD host loads these files: they are left as they are only
 // when they hold the right bytes and only administrators may change them;
-// anything else is replaced by a protected file, never adopted. A standard
-// user, configuring at logon, can replace nothing there and need not when
-// the bytes are right.
+// anything else is replaced by a protected file, never adopted.
 void WriteStartupFile(platform::FileSystem& files, const char* path, const char* text,
                       const std::function<void(const std::string&)>& not_protected) {
-  const bool right = files.FileExists(path) && files.ReadFile(path) == std::string(text);
+  const bool right = HoldsExactly(files, path, text);
   if (right && platform::OnlyAdministratorsMayChange(files, path)) return;
   const auto put = platform::WriteProtectedFile(files, path, text);
   if (put.Placed()) {
     if (put.unprotected != 0 && not_protected) not_protected(path);
     return;
   }
+  // A run that may not replace it leaves a right one as it is.
   if (right) return;
   throw CadError("Cannot write the startup file " + std::string(path) + " (error " + std::to_string(put.error) + ")");
 }
@@ -49,6 +52,11 @@ bool IsOwnStartupFile(platform::FileSystem& files, const std::string& path) {
 void WriteStartupFiles(platform::FileSystem& files, const std::function<void(const std::string&)>& not_protected) {
   WriteStartupFile(files, kAcadStartupFile, kAcadStartupText, not_protected);
   WriteStartupFile(files, kOnStartStartupFile, kOnStartStartupText, not_protected);
+}
+
+void CheckStartupFiles(platform::FileSystem& files, const std::function<void(const std::string&)>& wrong) {
+  if (!HoldsExactly(files, kAcadStartupFile, kAcadStartupText)) wrong(kAcadStartupFile);
+  if (!HoldsExactly(files, kOnStartStartupFile, kOnStartStartupText)) wrong(kOnStartStartupFile);
 }
 
 }  // namespace cad

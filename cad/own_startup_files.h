@@ -30,4 +30,9 @@ bool IsOwnStartupFile(platform::FileSystem& files, const std::string& path);
 void WriteStartupFiles(platform::FileSystem& files,
                        const std::function<void(const std::string&)>& not_protected = {});
 
+// What a configuration that may not write them does instead: each of the two
+// files that is missing or does not hold exactly its bytes is told to wrong,
+// with its path. Nothing is written.
+void CheckStartupFiles(platform::FileSystem& files, const std::function<void(const std::string&)>& wrong);
+
 }  // namespace cad

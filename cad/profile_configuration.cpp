@@ -31,25 +31,34 @@ class ProfileConfiguration {
       context_.show_message(*refusal);
       return ConfigurationOutcome::RefusedHostOpen;
     }
-    DeleteOldMenuFiles(context_.files, kInstallRoot);
+    if (!context_.leave_install_root) DeleteOldMenuFiles(context_.files, kInstallRoot);
     const auto profiles = FindCadProfiles(registry_);
     // A profile beyond the last line appeared after the list was filled:
     // nobody ticked it, so it is left alone.
     for (std::size_t line = 0; line < profiles.size() && line < lines_.size(); ++line) {
       if (lines_[line].ticked) Configure(profiles[line], lines_[line].text);
     }
-    WriteStartupFiles(context_.files, [this](const std::string& path) {
-      const std::string format = context_.translate ? context_.translate(messages::kStartupFileNotProtected)
-                                                    : messages::kStartupFileNotProtected;
-      context_.show_message(text::FillIn(format, {path, std::to_string(context_.files.LastError())}));
-    });
+    if (context_.leave_install_root) {
+      CheckStartupFiles(context_.files, [this](const std::string& path) {
+        partly_ = true;
+        context_.show_message(text::FillIn(Translated(messages::kStartupFileWrong), {path}));
+      });
+    } else {
+      WriteStartupFiles(context_.files, [this](const std::string& path) {
+        context_.show_message(text::FillIn(Translated(messages::kStartupFileNotProtected),
+                                           {path, std::to_string(context_.files.LastError())}));
+      });
+    }
     const bool complete = !partly_;
-    const std::string text = complete ? messages::kConfigured : messages::kConfiguredPartly;
-    context_.show_information(context_.translate ? context_.translate(text) : text);
+    context_.show_information(Translated(complete ? messages::kConfigured : messages::kConfiguredPartly));
     return complete ? ConfigurationOutcome::Configured : ConfigurationOutcome::ConfiguredPartly;
   }
 
  private:
+  std::string Translated(const std::string& text) const {
+    return context_.translate ? context_.translate(text) : text;
+  }
+
   void Configure(const CadProfile& profile, const std::string& line) {
     switch (profile.host) {
       case CadHost::AutoCad: return ConfigureAutoCad(profile.keyPath, line);
@@ -96,7 +105,8 @@ class ProfileConfiguration {
 
   // The search path is swept as it was before the product's folders join it.
   void SetAside(const std::string& search_path, const std::string& name) {
-    if (!SetAsideStartupFile(context_.files, search_path, name, context_.show_message)) {
+    if (!SetAsideStartupFile(context_.files, search_path, name, context_.show_message,
+                             context_.leave_install_root)) {
       partly_ = true;
     }
   }

@@ -27,6 +27,10 @@ struct CadConfigurationContext {
   ShowMessage show_message;      // a plain box with one OK button
   ShowMessage show_information;  // the "Information" box with one OK button
   std::function<std::string(const std::string&)> translate;  // the dictionary's lookup
+  // At a user's logon, without administrator rights: nothing in c:\geolume
+  // is written, renamed or deleted; the startup files there are only checked,
+  // and one that is wrong leaves the configuration partly done.
+  bool leave_install_root = false;
 };
 
 enum class ConfigurationOutcome {

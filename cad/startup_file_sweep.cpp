@@ -11,6 +11,14 @@ namespace {
 
 constexpr int kFoldersLookedAt = 49;
 
+// The installation root or a folder below it, however the path spells it.
+bool IsUnderInstallRoot(const std::string& folder) {
+  const std::string upper = text::UpperAscii(folder);
+  const std::string root = text::UpperAscii(kInstallRoot);
+  return upper.compare(0, root.size(), root) == 0 &&
+         (upper.size() == root.size() || upper[root.size()] == '\\');
+}
+
 }  // namespace
 
 std::string PathListField(const std::string& path_list, int field) {
@@ -35,12 +43,13 @@ std::string SetAsideName(platform::FileSystem& files, const std::string& startup
 }
 
 bool SetAsideStartupFile(platform::FileSystem& files, const std::string& search_path,
-                         const std::string& name, const ShowMessage& show_message) {
+                         const std::string& name, const ShowMessage& show_message, bool leave_install_root) {
   const std::string own_path = "C:\\GEOLUME\\" + text::UpperAscii(name);
   bool all_set_aside = true;
   for (int field = 1; field <= kFoldersLookedAt; ++field) {
     const std::string folder = PathListField(search_path, field);
     if (folder.empty()) break;
+    if (leave_install_root && IsUnderInstallRoot(folder)) continue;
     const std::string file = folder + "\\" + name;
     if (!files.FileExists(file)) continue;
     const bool own = text::UpperAscii(file) == own_path || IsOwnStartupFile(files, file);

@@ -26,8 +26,10 @@ std::string SetAsideName(platform::FileSystem& files, const std::string& startup
 // For each of the first 49 folders of the search path, up to its first empty
 // field: a startup file of that name there is deleted when it is the
 // product's own (by path or by content) and otherwise renamed out of the way.
-// A file that can be neither is reported and left; false then.
+// A file that can be neither is reported and left; false then. With
+// leave_install_root, folders in c:\geolume are passed over.
 bool SetAsideStartupFile(platform::FileSystem& files, const std::string& search_path,
-                         const std::string& name, const ShowMessage& show_message);
+                         const std::string& name, const ShowMessage& show_message,
+                         bool leave_install_root = false);
 
 }  // namespace cad

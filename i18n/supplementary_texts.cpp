@@ -47,6 +47,11 @@ constexpr std::array kTexts{
         "programa não vêm do CD de instalação e não foram apagados; verifique-os:%s",
         "La carpeta c:\\Geolume pertenecía a otra cuenta y ahora solo los administradores pueden cambiarla. Estos "
         "archivos de programa no vienen del CD de instalación y no fueron borrados; verifíquelos:%s"},
+    // The configuration at logon, which leaves c:\geolume as it is: file.
+    SupplementaryText{
+        "O arquivo %s não contém o que o Geolume escreve nele; peça ao administrador que instale o Geolume de novo.",
+        "El archivo %s no contiene lo que el Geolume escribe en él; pida al administrador que instale el Geolume de "
+        "nuevo."},
     // The uninstall and its entry in Windows' list of programs.
     SupplementaryText{"Sistema de Automação Topográfica Geolume", "Sistema de Automación Topográfica Geolume"},
     SupplementaryText{

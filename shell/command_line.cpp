@@ -65,6 +65,16 @@ bool Apply(CommandLine& line, std::map<std::string, std::string>& seen, const Sw
   return false;
 }
 
+bool ApplyLogon(LogonCommandLine& line, std::map<std::string, std::string>& seen, const Switch& given) {
+  bool quiet = false;
+  if (given.name == "quiet") return Flag(quiet, given);
+  if (given.name == "configurecad") return Flag(line.configure, given);
+  if (given.name == "uninstall") return Flag(line.restore, given);
+  if (given.name != "log" || !Value(seen, given, false)) return false;
+  line.log_file = seen[given.name];
+  return true;
+}
+
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -81,6 +91,17 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
   if ((line.quiet && line.passive) || (line.uninstall && line.configure_cad_only)) {
     line.bad_argument = line.quiet && line.passive ? "/passive" : "/configurecad";
   }
+  return line;
+}
+
+LogonCommandLine ParseLogonCommandLine(const std::vector<std::string>& arguments) {
+  LogonCommandLine line;
+  std::map<std::string, std::string> seen;
+  for (const std::string& argument : arguments) {
+    const auto given = SwitchOf(argument);
+    if ((!given || !ApplyLogon(line, seen, *given)) && !line.bad_argument) line.bad_argument = argument;
+  }
+  if (!line.bad_argument && line.configure == line.restore) line.bad_argument = line.configure ? "/uninstall" : "";
   return line;
 }
 

@@ -28,4 +28,17 @@ struct CommandLine {
 
 CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
+// The logon program's command line, spelt as the installer's: one of its two
+// runs, "/quiet" (it never shows anything anyway) and "/log=FILE"; nothing else.
+struct LogonCommandLine {
+  bool configure = false;  // /configurecad: this user's profiles
+  bool restore = false;    // /uninstall: this user's profiles given back
+  std::optional<std::string> log_file;
+  // The first argument that is not one of those, or the run's switch when
+  // neither or both are given; nothing is done when there is one.
+  std::optional<std::string> bad_argument;
+};
+
+LogonCommandLine ParseLogonCommandLine(const std::vector<std::string>& arguments);
+
 }  // namespace shell

@@ -9,6 +9,9 @@ constexpr char kAgreementNotInCommand[] =
 // The argument as given.
 constexpr char kBadArgument[] = "Opção inválida na linha de comando: %s";
 constexpr char kRestartNeeded[] = "O Windows precisa ser reiniciado para concluir a instalação.";
+// The logon program, when its run at the next logon cannot be arranged; said
+// as it stands, since it may be said before the dictionary could be read.
+constexpr char kRetryNotArranged[] = "Não foi possível programar uma nova tentativa no próximo logon do usuário.";
 constexpr char kInstallationDone[] = "Instalação concluída.";
 // The code as a number.
 constexpr char kExitCode[] = "Código de saída: %s";

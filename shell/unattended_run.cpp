@@ -43,8 +43,9 @@ struct CadBoxes {
 
 // Every profile of the user, on the platform that records the changes. A
 // host that runs or an error fails the run; a setting left to the user, as
-// the window shows it and goes on, does not.
-int ConfigureEveryProfile(MainForm& form, CadBoxes boxes) {
+// the window shows it and goes on, does not, except at logon, where the run
+// must come again until it is complete.
+int ConfigureEveryProfile(MainForm& form, CadBoxes boxes, bool at_logon = false) {
   platform::Platform& windows = form.CadPlatform();
   const cad::CadConfigurationContext context{
       windows.registry,
@@ -53,9 +54,11 @@ int ConfigureEveryProfile(MainForm& form, CadBoxes boxes) {
       [&boxes](const std::string& text) { boxes.Plain(text); },
       [&boxes](const std::string& text) { boxes.Information(text); },
       [&form](const std::string& text) { return form.Translate(text); },
+      at_logon,
   };
   const auto outcome = cad::ConfigureCadProfiles(context, cad::EveryProfileTicked(windows.registry));
-  return outcome == cad::ConfigurationOutcome::RefusedHostOpen ? kExitFailure : kExitSuccess;
+  if (outcome == cad::ConfigurationOutcome::RefusedHostOpen) return kExitFailure;
+  return at_logon && outcome != cad::ConfigurationOutcome::Configured ? kExitFailure : kExitSuccess;
 }
 
 // The code the log's failures, the restart and the run's own verdict make.
@@ -110,6 +113,11 @@ int RunCadConfigurationCommand(MainForm& form, const CommandLine& command, RunLo
   return GuardedRun(form, log, !command.quiet, [&] {
     return ExitCode(form, log, ConfigureEveryProfile(form, {form, log, !command.quiet}));
   });
+}
+
+int RunCadConfigurationAtLogon(MainForm& form, RunLog& log) {
+  return GuardedRun(form, log, false,
+                    [&] { return ExitCode(form, log, ConfigureEveryProfile(form, {form, log, false}, true)); });
 }
 
 }  // namespace shell

@@ -17,4 +17,9 @@ int RunUnattendedInstallation(MainForm& form, const CommandLine& command, RunLog
 // boxes of the CAD panel are shown as well. Returns the program's exit code.
 int RunCadConfigurationCommand(MainForm& form, const CommandLine& command, RunLog& log);
 
+// The same at a user's logon, by the logon program: nothing is shown and
+// nothing in c:\geolume changes; anything short of a complete configuration
+// fails, so that it runs again. Returns the program's exit code.
+int RunCadConfigurationAtLogon(MainForm& form, RunLog& log);
+
 }  // namespace shell

@@ -63,4 +63,21 @@ int RunUninstallCommand(MainForm& form, bool quiet, RunLog& log) {
   return log.Exit(form.Translate(messages::kExitCode), kExitSuccess);
 }
 
+int RunCadRestoreAtLogon(MainForm& form, RunLog& log) {
+  const std::string caption = form.Translate(uninstall::messages::kCaption);
+  const std::string exit_format = form.Translate(messages::kExitCode);
+  const auto result = uninstall::RestoreUserCadProfiles(form.GetPlatform());
+  switch (result.outcome) {
+    case uninstall::UninstallOutcome::RefusedHostOpen:
+      log.Failure(caption, result.refusal);
+      return log.Exit(exit_format, kExitFailure);
+    case uninstall::UninstallOutcome::NothingInstalled:
+      return log.Exit(exit_format, kExitSuccess);
+    case uninstall::UninstallOutcome::Uninstalled:
+      break;
+  }
+  log.Note(caption, ClosingText(form, result.left));
+  return log.Exit(exit_format, kExitSuccess);
+}
+
 }  // namespace shell

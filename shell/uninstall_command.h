@@ -13,4 +13,9 @@ namespace shell {
 int RunUninstallCommand(MainForm& form, bool quiet, RunLog& log);
 int RunUninstallCommand(MainForm& form, bool quiet);
 
+// At a user's logon, by the logon program: only this user's CAD profiles are
+// given back, from the user's own record, and nothing is shown. Returns the
+// program's exit code.
+int RunCadRestoreAtLogon(MainForm& form, RunLog& log);
+
 }  // namespace shell

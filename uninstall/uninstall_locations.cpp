@@ -12,6 +12,8 @@ std::string MachineRecordPath(platform::Shell& shell) { return GroupFolder(shell
 
 std::string UninstallerPath(platform::Shell& shell) { return GroupFolder(shell) + "\\Desinstalar.exe"; }
 
+std::string LogonProgramPath(platform::Shell& shell) { return GroupFolder(shell) + "\\ConfigurarCAD.exe"; }
+
 std::string UserCadRecordPath(platform::Shell& shell) {
   const std::string folder = shell.SpecialFolder(platform::kFolderLocalAppData);
   // Without it the name would start at the drive's root, in the product's

@@ -16,6 +16,11 @@ constexpr char kSharedDllsKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\
 std::string GroupFolder(platform::Shell& shell);
 std::string MachineRecordPath(platform::Shell& shell);
 std::string UninstallerPath(platform::Shell& shell);
+// The program every user's logon runs (it asks for no elevation, which Windows'
+// per-user set-up cannot give), beside the uninstaller. The installer carries
+// it as an RCDATA resource of that name.
+constexpr char kLogonProgramResource[] = "CONFIGURARCAD";
+std::string LogonProgramPath(platform::Shell& shell);
 // Empty when Windows names no local application data folder for the user:
 // the user's configurations then go unrecorded rather than into a folder
 // every user shares.

@@ -12,22 +12,35 @@ namespace uninstall {
 
 namespace {
 
-// While users' profiles wait for their restore at logon, the uninstaller
-// that gives them back stays.
-void RemoveRecordAndUninstaller(platform::Platform& windows, bool keep_uninstaller) {
+// The uninstaller goes; while users' profiles wait for their restore at
+// logon, the program that gives them back stays, and so does its folder.
+void RemoveRecordAndPrograms(platform::Platform& windows, const std::string& kept) {
   auto& files = windows.files;
   files.DeleteFile(MachineRecordPath(windows.shell));
-  if (keep_uninstaller) return;
   const std::string uninstaller = UninstallerPath(windows.shell);
+  const std::string logon_program = LogonProgramPath(windows.shell);
   const std::string group = GroupFolder(windows.shell);
+  const bool keep_folder = !kept.empty();
+  if (NormalPath(kept) != NormalPath(logon_program) && files.FileExists(logon_program)) {
+    files.DeleteFile(logon_program);
+  }
+  if (NormalPath(kept) == NormalPath(uninstaller)) return;
   // A running program cannot delete itself: Windows does it when it next starts.
   if (NormalPath(windows.system.ProgramPath()) == NormalPath(uninstaller)) {
     files.DeleteAtRestart(uninstaller);
-    files.DeleteAtRestart(group);
+    if (!keep_folder) files.DeleteAtRestart(group);
     return;
   }
   if (files.FileExists(uninstaller)) files.DeleteFile(uninstaller);
-  files.RemoveFolder(group);
+  if (!keep_folder) files.RemoveFolder(group);
+}
+
+// The program the restore at logon runs: the logon program, put in place
+// when an installation made before it existed left none. Failing that, the
+// uninstaller, as those installations named it.
+std::string RestoreProgram(platform::Platform& windows) {
+  if (PlaceLogonProgram(windows)) return LogonProgramPath(windows.shell);
+  return UninstallerPath(windows.shell);
 }
 
 void RemoveUserCadRecord(platform::Platform& windows) {
@@ -52,14 +65,14 @@ bool HasUserCadRecord(platform::Platform& windows) {
   return !record::ReadRecord(windows.files, UserCadRecordPath(windows.shell)).empty();
 }
 
-UninstallResult Uninstall(const UninstallContext& context) {
-  auto& windows = context.windows;
+namespace {
+
+// The user's part of every uninstall; refused, as a whole, while a CAD host
+// runs.
+UninstallResult GiveBackUserCad(platform::Platform& windows, bool machine_installed) {
   UninstallResult result;
-  const auto machine = record::ReadRecord(windows.files, MachineRecordPath(windows.shell));
-  // With the product gone, a user's own configurations are still this
-  // user's to give back: the restore at logon comes here.
   const auto cad = record::ReadRecord(windows.files, UserCadRecordPath(windows.shell));
-  if (machine.empty() && cad.empty()) {
+  if (!machine_installed && cad.empty()) {
     result.outcome = UninstallOutcome::NothingInstalled;
     return result;
   }
@@ -70,7 +83,20 @@ UninstallResult Uninstall(const UninstallContext& context) {
   }
   RestoreCadProfiles(windows.registry, windows.files, cad, result.left);
   RemoveUserCadRecord(windows);
-  if (machine.empty()) return result;
+  return result;
+}
+
+}  // namespace
+
+UninstallResult RestoreUserCadProfiles(platform::Platform& windows) { return GiveBackUserCad(windows, false); }
+
+UninstallResult Uninstall(const UninstallContext& context) {
+  auto& windows = context.windows;
+  const auto machine = record::ReadRecord(windows.files, MachineRecordPath(windows.shell));
+  // With the product gone, a user's own configurations are still this
+  // user's to give back.
+  UninstallResult result = GiveBackUserCad(windows, !machine.empty());
+  if (machine.empty() || result.outcome != UninstallOutcome::Uninstalled) return result;
 
   const RemovalContext removal{windows, context.system_folder, context.translate};
   UnregisterComponents(removal, machine, result.left);
@@ -78,8 +104,12 @@ UninstallResult Uninstall(const UninstallContext& context) {
   RemoveShortcuts(removal, machine);
   RemoveFiles(removal, machine, result.left);
   windows.registry.DeleteKey(platform::RegistryRoot::LocalMachine, kUninstallKey);
-  const bool restore_at_logon = ReplaceCadSetupWithRestore(windows.registry, UninstallerPath(windows.shell));
-  RemoveRecordAndUninstaller(windows, restore_at_logon);
+  std::string kept;
+  if (windows.registry.KeyExists(platform::RegistryRoot::LocalMachine, kCadSetupKey)) {
+    kept = RestoreProgram(windows);
+    ReplaceCadSetupWithRestore(windows.registry, kept);
+  }
+  RemoveRecordAndPrograms(windows, kept);
   return result;
 }
 

@@ -37,6 +37,11 @@ std::optional<std::string> InstalledLanguage(platform::Platform& windows);
 // This user's CAD configurations are on record, whether or not the product is.
 bool HasUserCadRecord(platform::Platform& windows);
 
+// Only this user's CAD configurations, from the user's own record, whatever
+// the machine's record says: the restore at logon, which may change nothing
+// else.
+UninstallResult RestoreUserCadProfiles(platform::Platform& windows);
+
 // With no installation on record, only this user's CAD configurations are
 // given back.
 UninstallResult Uninstall(const UninstallContext& context);

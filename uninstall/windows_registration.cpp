@@ -99,8 +99,10 @@ bool RegisterWithWindows(platform::Platform& windows, record::ChangeRecord& reco
               registry.WriteDword(kMachine, kUninstallKey, "VersionMinor", version->most_significant & 0xFFFF);
   }
   // The installing account is one user of many: the others' CAD profiles are
-  // configured at their own logon.
-  return RegisterCadSetupAtLogon(registry, uninstaller, registration.display_name) && written;
+  // configured at their own logon, by a program that asks for no elevation.
+  // Without it in place no logon is told to run it.
+  if (!PlaceLogonProgram(windows)) return false;
+  return RegisterCadSetupAtLogon(registry, LogonProgramPath(windows.shell), registration.display_name) && written;
 }
 
 }  // namespace uninstall

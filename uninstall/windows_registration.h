@@ -1,6 +1,6 @@
 #pragma once
 // What the end of an installation adds so that it can be taken back out:
-// the uninstaller beside the record, the shared counts of the system-folder
+// the uninstaller and the logon program beside the record, the shared counts of the system-folder
 // files it wrote, the entry in Windows' list of installed programs, and every
 // user's CAD configuration at logon.
 #include <string>
@@ -16,8 +16,9 @@ struct WindowsRegistration {
   std::string system_folder;  // without a trailing "\"
 };
 
-// False when the uninstaller could not be put in place or the entry could
-// not be written; the shared counts are raised whatever happens.
+// False when the uninstaller or the logon program could not be put in place
+// or an entry could not be written; the shared counts are raised whatever
+// happens.
 bool RegisterWithWindows(platform::Platform& windows, record::ChangeRecord& record,
                          const WindowsRegistration& registration);
 

@@ -2,6 +2,8 @@
 // only administrators may change; everything else keeps what it inherits.
 #include "install/protected_files.h"
 #include "tests/host/install/install_fixture.h"
+#include "uninstall/logon_setup.h"
+#include "uninstall/uninstall_messages.h"
 
 namespace {
 
@@ -59,8 +61,12 @@ TEST_F(ProtectedFilesRun, TheInstallationProtectsExactlyTheFilesOthersMustNotCha
 TEST_F(ProtectedFilesRun, AnAccessListThatCannotBeSetIsSaidAndTheRunGoesOn) {
   windows.files.SetStandardUser(true);
   Run();
-  // Each of the nine folders, then each of the three code files.
-  ASSERT_EQ(backend.messages.size(), 12u);
+  // Each of the nine folders, each of the three code files, then the logon
+  // program every user's logon would run, which cannot be protected either:
+  // no logon is told to run it, and the registration says so.
+  ASSERT_EQ(backend.messages.size(), 13u);
+  EXPECT_EQ(backend.messages[12].text, uninstall::messages::kNotRegistered);
+  EXPECT_FALSE(windows.registry.KeyExists(platform::RegistryRoot::LocalMachine, uninstall::kCadSetupKey));
   EXPECT_EQ(backend.messages[0].text,
             "Não foi possível proteger a pasta c:\\Geolume contra alterações de usuários sem privilégios de "
             "administrador (erro 5).");

@@ -31,8 +31,9 @@ TEST_F(ShortcutsTest, RunLeavesOneLinkInTheGroupAndOneOnTheDesktop) {
   Run();
   Spanish();
   Run();
-  // Beside the shortcut, the uninstaller and its record.
-  EXPECT_EQ(Names(kGroup), (std::vector<std::string>{"Desinstalar.exe", "Desinstalar.txt", "Geolume.lnk"}));
+  // Beside the shortcut, the uninstaller, its record and the logon program.
+  EXPECT_EQ(Names(kGroup), (std::vector<std::string>{"ConfigurarCAD.exe", "Desinstalar.exe", "Desinstalar.txt",
+                                                     "Geolume.lnk"}));
   EXPECT_EQ(Names(kDesktop), (std::vector<std::string>{"Geolume.lnk", "notes.txt"}));
   for (const std::string folder : {kGroup, kDesktop}) {
     auto link = windows.shell.ReadLink(folder + "\\Geolume.lnk");

@@ -89,3 +89,35 @@ TEST(CommandLine, OneWayOfRunningAtATime) {
 }
 
 }  // namespace
+
+namespace {
+
+using shell::ParseLogonCommandLine;
+
+TEST(LogonCommandLine, EachRunWithItsQuietAndALogInAnyOrderAndLetterCase) {
+  const auto setup = ParseLogonCommandLine({"/configurecad", "/quiet"});
+  EXPECT_FALSE(setup.bad_argument);
+  EXPECT_TRUE(setup.configure);
+  EXPECT_FALSE(setup.restore);
+  const auto restore = ParseLogonCommandLine({"-QUIET", "/Uninstall", "/log=C:\\Logs\\Logon.log"});
+  EXPECT_FALSE(restore.bad_argument);
+  EXPECT_TRUE(restore.restore);
+  EXPECT_FALSE(restore.configure);
+  EXPECT_EQ(restore.log_file, "C:\\Logs\\Logon.log");
+}
+
+// Only its own switches: the installer's others would ask for what a logon
+// must never do.
+TEST(LogonCommandLine, AnyOtherSwitchOrNoRunOrBothIsRefused) {
+  for (const char* other : {"/acceptlicense", "/passive", "/lang=es", "/cad=none", "/norestart", "/?", "x"}) {
+    const auto line = ParseLogonCommandLine({"/configurecad", "/quiet", other});
+    EXPECT_EQ(line.bad_argument, other) << other;
+  }
+  EXPECT_TRUE(ParseLogonCommandLine({}).bad_argument);
+  EXPECT_TRUE(ParseLogonCommandLine({"/quiet"}).bad_argument);
+  EXPECT_EQ(ParseLogonCommandLine({"/configurecad", "/uninstall"}).bad_argument, "/uninstall");
+  EXPECT_EQ(ParseLogonCommandLine({"/configurecad", "/quiet=yes"}).bad_argument, "/quiet=yes");
+  EXPECT_EQ(ParseLogonCommandLine({"/uninstall", "/log=a", "/log=b"}).bad_argument, "/log=b");
+}
+
+}  // namespace

@@ -18,6 +18,9 @@
 namespace {
 
 constexpr char kProduct[] = GEOLUME_SOURCE_DIR "/build/win32/Instalar.exe";
+// What Windows' per-user set-up runs as each user at logon: the same checks,
+// but its manifest must ask for no elevation, which that set-up cannot give.
+constexpr char kLogonProgram[] = GEOLUME_SOURCE_DIR "/build/win32/ConfigurarCAD.exe";
 
 constexpr std::uint16_t kMachineI386 = 0x14c;
 constexpr std::uint16_t kSubsystemGui = 2;
@@ -169,9 +172,11 @@ std::string AttributeOf(const std::string& xml, const std::string& element, cons
 
 class ExecutableImage : public ::testing::Test {
  protected:
+  virtual const char* Path() const { return kProduct; }
+
   void SetUp() override {
     try {
-      image_.emplace(kProduct);
+      image_.emplace(Path());
     } catch (const std::exception& error) {
       FAIL() << error.what();
     }
@@ -184,24 +189,45 @@ TEST_F(ExecutableImage, IsA32BitWindowsGuiProgram) {
   EXPECT_EQ(image_->Subsystem(), kSubsystemGui);
 }
 
-TEST_F(ExecutableImage, ImportsOnlyDllsWindowsTakesFromTheSystemFolder) {
-  // Windows' KnownDLLs that the program may need; anything else would be
-  // searched for in the medium's folder first.
+// Windows' KnownDLLs that the program may need; anything else would be
+// searched for in the program's folder first.
+void ExpectOnlyKnownDlls(const PeImage& image) {
   const std::set<std::string> known = {"advapi32.dll", "comdlg32.dll", "gdi32.dll",  "imm32.dll",
                                        "kernel32.dll", "msvcrt.dll",   "ole32.dll",  "oleaut32.dll",
                                        "shell32.dll",  "shlwapi.dll",  "user32.dll"};
-  std::vector<std::string> imports = image_->ImportedDlls();
+  std::vector<std::string> imports = image.ImportedDlls();
   ASSERT_FALSE(imports.empty());
   for (const std::string& dll : imports) EXPECT_TRUE(known.count(Lower(dll))) << dll;
   // Delay-loaded imports are resolved with the ordinary search order.
-  EXPECT_EQ(image_->Directory(kDelayImportDirectory).first, 0u);
+  EXPECT_EQ(image.Directory(kDelayImportDirectory).first, 0u);
 }
+
+TEST_F(ExecutableImage, ImportsOnlyDllsWindowsTakesFromTheSystemFolder) { ExpectOnlyKnownDlls(*image_); }
 
 TEST_F(ExecutableImage, ManifestRequiresAdministratorRights) {
   std::optional<std::string> manifest = image_->Manifest();
   ASSERT_TRUE(manifest);
   EXPECT_EQ(AttributeOf(*manifest, "requestedExecutionLevel", "level"), "requireAdministrator");
   EXPECT_EQ(AttributeOf(*manifest, "requestedExecutionLevel", "uiAccess"), "false");
+  EXPECT_NE(manifest->find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+            std::string::npos);
+}
+
+class LogonProgramImage : public ExecutableImage {
+ protected:
+  const char* Path() const override { return kLogonProgram; }
+};
+
+TEST_F(LogonProgramImage, IsA32BitWindowsProgramImportingOnlyKnownDlls) {
+  EXPECT_EQ(image_->Machine(), kMachineI386);
+  EXPECT_EQ(image_->Subsystem(), kSubsystemGui);
+  ExpectOnlyKnownDlls(*image_);
+}
+
+TEST_F(LogonProgramImage, ManifestAsksForNoElevation) {
+  std::optional<std::string> manifest = image_->Manifest();
+  ASSERT_TRUE(manifest);
+  EXPECT_EQ(AttributeOf(*manifest, "requestedExecutionLevel", "level"), "asInvoker");
   EXPECT_NE(manifest->find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
             std::string::npos);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // An in-memory Windows for the shell's tests: a Brazilian system, the program
-// on a medium in D:\, and the program's embedded data as the build made it.
+// on a medium in D:\, and the program's embedded data as the build made it
+// (the logon program it carries stands in as a few bytes).
 #include <optional>
 #include <string>
 
@@ -33,6 +34,8 @@ struct TestWindows {
     resources.LoadFile("TForm1", std::string(GEOLUME_FORM_STREAMS_DIR) + "/TForm1.bin");
     resources.LoadFile("Tcontrato", std::string(GEOLUME_FORM_STREAMS_DIR) + "/Tcontrato.bin");
     resources.LoadFile("CONTRATO", std::string(GEOLUME_SOURCE_DIR) + "/resources/agreement/contrato.txt");
+    // The logon program the installer carries: bytes that name it.
+    resources.Add("CONFIGURARCAD", "MZ ConfigurarCAD");
   }
 };
 

@@ -8,11 +8,14 @@
 #include <vector>
 
 #include "cad/cad_messages.h"
+#include "cad/own_startup_files.h"
 #include "shell/exit_codes.h"
 #include "shell/installation_window.h"
 #include "shell/installer.h"
+#include "shell/logon_program.h"
 #include "shell/main_form.h"
 #include "shell/run_log.h"
+#include "text/case_folding.h"
 #include "tests/host/cad/cad_profiles.h"
 #include "tests/host/install/install_fixture.h"
 #include "tests/host/shell/test_windows.h"
@@ -325,14 +328,15 @@ constexpr char kAdminLocal[] = "C:\\Users\\Usuario\\AppData\\Local";
 constexpr char kMariaLocal[] = "C:\\Users\\Maria\\AppData\\Local";
 
 // Windows' own logon: the entry's command run as the user who logs on, from
-// where it names. The in-memory machine has one user hive, which stands for
-// the hive of whoever is "logged on"; each user has a local folder of their
-// own.
+// where it names, without elevation. The in-memory machine has one user
+// hive, which stands for the hive of whoever is "logged on"; each user has a
+// local folder of their own.
 class LogonSetup : public UnattendedRun {
  protected:
   void SetUp() override {
     UnattendedRun::SetUp();
     windows.files.AddFolder(kMariaLocal);
+    windows.files.AddFolder(windows.system.temp_folder);
   }
 
   void LogOnAs(const std::string& local_folder) {
@@ -344,25 +348,66 @@ class LogonSetup : public UnattendedRun {
     return value ? value->text : "(missing)";
   }
 
-  // Runs the entry's StubPath as Windows would: its program, its switches.
-  int RunEntry(const char* key) {
-    const std::string command = Value(key, "StubPath");
+  std::optional<std::string> Retry(const char* name) {
+    const auto value = windows.registry.ReadValue(RegistryRoot::CurrentUser, uninstall::kRunOnceKey, name);
+    if (!value) return std::nullopt;
+    return value->text;
+  }
+
+  std::string KeptLog() {
+    const auto log = windows.files.Inspect(windows.system.temp_folder + "\\" + shell::kFailedRunLog);
+    return log ? log->content : "(no log)";
+  }
+
+  // Runs a command as Windows' logon does: its program, its switches, as a
+  // standard user. Only the logon program may stand there: Windows refuses
+  // the installer's (740) at logon.
+  int RunAtLogon(const std::string& command) {
     const std::size_t end = command.find('"', 1);
     EXPECT_EQ(command[0], '"');
     windows.system.program_path = command.substr(1, end - 1);
+    EXPECT_EQ(windows.system.program_path, uninstall::LogonProgramPath(windows.shell)) << command;
     std::vector<std::string> arguments;
     std::istringstream words(command.substr(end + 1));
     for (std::string word; words >> word;) arguments.push_back(word);
-    return Run(arguments);
+    windows.system.account = platform::Account::StandardUser;
+    windows.files.SetStandardUser(true);
+    const int code = shell::RunLogonProgram(backend, windows.platform, arguments);
+    windows.files.SetStandardUser(false);
+    windows.system.account = platform::Account::Administrator;
+    return code;
+  }
+
+  int RunEntry(const char* key) { return RunAtLogon(Value(key, "StubPath")); }
+
+  // An installation without /cad=none leaves the product's startup files to
+  // the installing account's configuration, which writes them elevated.
+  void InstallForEveryUser() {
+    ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+    cad::WriteStartupFiles(windows.files);
+  }
+
+  // Everything in c:\geolume, as the file export lists it.
+  std::string ProductFolder() {
+    std::string lines;
+    std::istringstream exported(windows.files.Export());
+    for (std::string line; std::getline(exported, line);) {
+      if (text::LowerAscii(line.substr(0, 11)) == "c:\\geolume\\") lines += line + "\n";
+    }
+    return lines;
   }
 
   std::string MariasRecord() { return std::string(kMariaLocal) + "\\Geolume\\Configuracao-CAD.txt"; }
 };
 
 TEST_F(LogonSetup, EveryUserIsConfiguredAtLogonAndGivenBackAfterTheUninstall) {
-  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  InstallForEveryUser();
   const std::string uninstaller = uninstall::UninstallerPath(windows.shell);
-  EXPECT_EQ(Value(uninstall::kCadSetupKey, "StubPath"), "\"" + uninstaller + "\" /configurecad /quiet");
+  const std::string logon_program = uninstall::LogonProgramPath(windows.shell);
+  EXPECT_EQ(Value(uninstall::kCadSetupKey, "StubPath"), "\"" + logon_program + "\" /configurecad /quiet");
+  ASSERT_TRUE(windows.files.Inspect(logon_program));
+  EXPECT_EQ(windows.files.Inspect(logon_program)->content, "MZ ConfigurarCAD");
+  EXPECT_TRUE(windows.files.Inspect(logon_program)->protected_access);
   EXPECT_EQ(Value(uninstall::kCadSetupKey, "Version"), "1,0,0,1");
   EXPECT_EQ(windows.registry.ReadValue(kMachine, uninstall::kCadSetupKey, "IsInstalled")->number, 1u);
 
@@ -380,9 +425,12 @@ TEST_F(LogonSetup, EveryUserIsConfiguredAtLogonAndGivenBackAfterTheUninstall) {
   ExpectNoBox();
   EXPECT_FALSE(Installed());
   EXPECT_FALSE(windows.registry.KeyExists(kMachine, uninstall::kCadSetupKey));
-  EXPECT_EQ(Value(uninstall::kCadRestoreKey, "StubPath"), "\"" + uninstaller + "\" /uninstall /quiet");
+  EXPECT_EQ(Value(uninstall::kCadRestoreKey, "StubPath"), "\"" + logon_program + "\" /uninstall /quiet");
   EXPECT_EQ(Value(uninstall::kCadRestoreKey, "Version"), "1,0,0,2");
-  EXPECT_TRUE(windows.files.FileExists(uninstaller));
+  // The logon program stays for the logons to come; the running uninstaller
+  // goes when Windows next starts, but not the folder that holds the other.
+  EXPECT_TRUE(windows.files.FileExists(logon_program));
+  EXPECT_EQ(windows.files.DeletedAtRestart(), std::vector<std::string>{uninstaller});
 
   LogOnAs(kMariaLocal);
   EXPECT_EQ(RunEntry(uninstall::kCadRestoreKey), shell::kExitSuccess);
@@ -399,7 +447,7 @@ TEST_F(LogonSetup, EveryUserIsConfiguredAtLogonAndGivenBackAfterTheUninstall) {
 // but its record must not start at the drive's root, in c:\Geolume, which
 // every user shares.
 TEST_F(LogonSetup, AUserWithoutALocalFolderIsConfiguredWithoutARecordInASharedFolder) {
-  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
+  InstallForEveryUser();
   LogOnAs("");
   EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitSuccess);
   ExpectNoBox();
@@ -418,21 +466,157 @@ TEST_F(LogonSetup, AnInstallationAfterAnUninstallTakesTheRestoreBackWithAHigherV
   EXPECT_EQ(Value(uninstall::kCadSetupKey, "Version"), "1,0,0,3");
 }
 
-TEST_F(LogonSetup, AFailedConfigurationAtLogonLeavesTheLogInTheUsersTemporaryFolder) {
-  ASSERT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none"}), shell::kExitRestartNeeded);
-  windows.files.AddFolder(windows.system.temp_folder);
+// Windows counts the failed run as done: the program arranges its own next
+// run, with the same command, and the run that finishes takes it away.
+TEST_F(LogonSetup, AFailedConfigurationAtLogonLogsInTheUsersTemporaryFolderAndComesAgainAtTheNextLogon) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense"}), shell::kExitRestartNeeded);
+  // Maria's hive, not yet configured.
+  windows.registry.SetString(RegistryRoot::CurrentUser, autocad + "\\General", "ACAD", "C:\\Suporte");
   windows.processes.SetRunning({"C:\\Autodesk\\acad.exe"});
   EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitFailure);
   ExpectNoBox();
-  const auto log = windows.files.Inspect(windows.system.temp_folder + "\\" + shell::kFailedRunLog);
-  ASSERT_TRUE(log);
-  EXPECT_NE(log->content.find(cad::messages::kAutoCadOpen), std::string::npos) << log->content;
-  EXPECT_NE(log->content.find("Código de saída: 1603"), std::string::npos) << log->content;
-  // A run that succeeds leaves nothing there.
+  EXPECT_NE(KeptLog().find(cad::messages::kAutoCadOpen), std::string::npos) << KeptLog();
+  EXPECT_NE(KeptLog().find("Código de saída: 1603"), std::string::npos) << KeptLog();
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+  EXPECT_EQ(Retry(uninstall::kCadSetupRetry), Value(uninstall::kCadSetupKey, "StubPath"));
+
+  // A run that succeeds leaves nothing there, and nothing to run again.
   windows.processes.SetRunning({});
   ASSERT_TRUE(windows.files.DeleteFile(windows.system.temp_folder + "\\" + shell::kFailedRunLog));
-  EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitSuccess);
+  EXPECT_EQ(RunAtLogon(*Retry(uninstall::kCadSetupRetry)), shell::kExitSuccess) << KeptLog();
+  ExpectNoBox();
+  EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos);
   EXPECT_FALSE(windows.files.FileExists(windows.system.temp_folder + "\\" + shell::kFailedRunLog));
+  EXPECT_FALSE(Retry(uninstall::kCadSetupRetry));
+}
+
+// The user may not write c:\geolume and the logon program does not try: an
+// old menu file the elevated configuration deletes, and the product's own
+// acad.lsp on the search path, which it deletes and writes again, stay as
+// they are.
+TEST_F(LogonSetup, TheLogonRunChangesNothingInTheProductsFolder) {
+  ASSERT_EQ(Run({"/quiet", "/acceptlicense"}), shell::kExitRestartNeeded);
+  windows.files.AddFile("c:\\geolume\\geolume.mns", "menu");
+  windows.registry.SetString(RegistryRoot::CurrentUser, autocad + "\\General", "ACAD", "C:\\Suporte;C:\\geolume");
+  const std::string before = ProductFolder();
+  ASSERT_NE(before.find("acad.lsp"), std::string::npos) << before;
+
+  EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitSuccess) << KeptLog();
+  ExpectNoBox();
+  EXPECT_EQ(ProductFolder(), before);
+  EXPECT_EQ(SearchPath(), "C:\\Suporte;C:\\geolume;C:\\geolume\\simbolos");
+  EXPECT_FALSE(Retry(uninstall::kCadSetupRetry));
+
+  // The installer's own configuration, elevated, does change it: the
+  // comparison sees what the logon run leaves alone.
+  EXPECT_EQ(Run({"/configurecad", "/quiet"}), shell::kExitSuccess);
+  EXPECT_NE(ProductFolder(), before);
+  EXPECT_FALSE(windows.files.FileExists("c:\\geolume\\geolume.mns"));
+}
+
+// An administrator changed acad.lsp, or an installation with /cad=none never
+// wrote the startup files: the user's profiles are configured all the same,
+// the log names the file, and the run, incomplete, comes again.
+TEST_F(LogonSetup, AStartupFileWithOtherBytesIsLoggedAndLeftAsItIs) {
+  InstallForEveryUser();
+  windows.files.SetAttributes(cad::kAcadStartupFile, platform::kAttributeNormal);
+  ASSERT_TRUE(windows.files.WriteFile(cad::kAcadStartupFile, "(princ)\r\n"));
+  ASSERT_TRUE(windows.files.DeleteFile(cad::kOnStartStartupFile));
+  const std::string before = ProductFolder();
+
+  EXPECT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitFailure);
+  ExpectNoBox();
+  EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos) << SearchPath();
+  EXPECT_EQ(ProductFolder(), before);
+  EXPECT_NE(KeptLog().find("O arquivo c:\\geolume\\acad.lsp não contém o que o Geolume escreve nele"),
+            std::string::npos)
+      << KeptLog();
+  EXPECT_NE(KeptLog().find("c:\\geolume\\on_start.lsp"), std::string::npos) << KeptLog();
+  EXPECT_TRUE(Retry(uninstall::kCadSetupRetry));
+
+  // Once an administrator has put them right, the next logon finishes.
+  cad::WriteStartupFiles(windows.files);
+  EXPECT_EQ(RunAtLogon(*Retry(uninstall::kCadSetupRetry)), shell::kExitSuccess) << KeptLog();
+  EXPECT_FALSE(Retry(uninstall::kCadSetupRetry));
+}
+
+TEST_F(LogonSetup, ARestoreWhileAHostRunsComesAgainAndSupersedesAWaitingConfiguration) {
+  InstallForEveryUser();
+  LogOnAs(kMariaLocal);
+  windows.processes.SetRunning({"C:\\Autodesk\\acad.exe"});
+  ASSERT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitFailure);
+  ASSERT_TRUE(Retry(uninstall::kCadSetupRetry));
+  windows.processes.SetRunning({});
+  ASSERT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitSuccess);
+
+  LogOnAs(kAdminLocal);
+  windows.system.program_path = uninstall::UninstallerPath(windows.shell);
+  ASSERT_EQ(Run({"/uninstall", "/quiet"}), shell::kExitSuccess);
+  LogOnAs(kMariaLocal);
+  windows.registry.SetString(RegistryRoot::CurrentUser, uninstall::kRunOnceKey, uninstall::kCadSetupRetry,
+                             Value(uninstall::kCadRestoreKey, "StubPath"));
+  windows.processes.SetRunning({"C:\\Autodesk\\acad.exe"});
+  EXPECT_EQ(RunEntry(uninstall::kCadRestoreKey), shell::kExitFailure);
+  ExpectNoBox();
+  EXPECT_NE(KeptLog().find(cad::messages::kAutoCadOpen), std::string::npos) << KeptLog();
+  EXPECT_EQ(Retry(uninstall::kCadRestoreRetry), Value(uninstall::kCadRestoreKey, "StubPath"));
+  EXPECT_FALSE(Retry(uninstall::kCadSetupRetry));
+  EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos);
+
+  windows.processes.SetRunning({});
+  EXPECT_EQ(RunAtLogon(*Retry(uninstall::kCadRestoreRetry)), shell::kExitSuccess) << KeptLog();
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+  EXPECT_FALSE(Retry(uninstall::kCadRestoreRetry));
+}
+
+// The logon program's restore is the user's alone: with the product still
+// installed it gives back the user's profiles and uninstalls nothing.
+TEST_F(LogonSetup, TheLogonRestoreNeverUninstallsTheProduct) {
+  InstallForEveryUser();
+  LogOnAs(kMariaLocal);
+  ASSERT_EQ(RunEntry(uninstall::kCadSetupKey), shell::kExitSuccess);
+  const std::string before = ProductFolder();
+  EXPECT_EQ(RunAtLogon("\"" + uninstall::LogonProgramPath(windows.shell) + "\" /uninstall /quiet"),
+            shell::kExitSuccess);
+  ExpectNoBox();
+  EXPECT_EQ(SearchPath(), "C:\\Suporte");
+  EXPECT_TRUE(Installed());
+  EXPECT_EQ(ProductFolder(), before);
+  EXPECT_TRUE(windows.registry.KeyExists(kMachine, uninstall::kCadSetupKey));
+}
+
+TEST_F(LogonSetup, AnyOtherSwitchIsRefusedWith87InTheUsersLogAndChangesNothing) {
+  InstallForEveryUser();
+  const std::string program = "\"" + uninstall::LogonProgramPath(windows.shell) + "\"";
+  const std::string before = Machine();
+  for (const std::string switches : {" /quiet /acceptlicense", " /configurecad /uninstall /quiet", " /quiet",
+                                     " /configurecad /quiet /lang=es"}) {
+    ASSERT_TRUE(windows.files.DeleteFile(windows.system.temp_folder + "\\" + shell::kFailedRunLog) ||
+                !windows.files.FileExists(windows.system.temp_folder + "\\" + shell::kFailedRunLog));
+    EXPECT_EQ(RunAtLogon(program + switches), shell::kExitBadCommandLine) << switches;
+    ExpectNoBox();
+    EXPECT_NE(KeptLog().find("Código de saída: 87"), std::string::npos) << KeptLog();
+    EXPECT_EQ(Machine().find("RunOnce"), std::string::npos) << switches;
+  }
+  EXPECT_NE(KeptLog().find("Opção inválida na linha de comando: /lang=es"), std::string::npos) << KeptLog();
+}
+
+// An installation made before the logon program existed named the
+// uninstaller at logon and carried no logon program; the uninstall puts one
+// in place and names it.
+TEST_F(LogonSetup, TheUninstallOfAnOlderInstallationNamesTheLogonProgramItPutsInPlace) {
+  InstallForEveryUser();
+  const std::string uninstaller = uninstall::UninstallerPath(windows.shell);
+  const std::string logon_program = uninstall::LogonProgramPath(windows.shell);
+  windows.registry.SetString(kMachine, uninstall::kCadSetupKey, "StubPath",
+                             "\"" + uninstaller + "\" /configurecad /quiet");
+  ASSERT_TRUE(windows.files.DeleteFile(logon_program));
+  windows.system.program_path = "D:\\Instalar.exe";
+  ASSERT_EQ(Run({"/uninstall", "/quiet"}), shell::kExitSuccess);
+  EXPECT_EQ(Value(uninstall::kCadRestoreKey, "StubPath"), "\"" + logon_program + "\" /uninstall /quiet");
+  ASSERT_TRUE(windows.files.Inspect(logon_program));
+  EXPECT_TRUE(windows.files.Inspect(logon_program)->protected_access);
+  EXPECT_FALSE(windows.files.FileExists(uninstaller));
 }
 
 }  // namespace

@@ -74,16 +74,18 @@ class UninstallRoundTrip : public install_testing::InstallTest {
   std::string Record() { return uninstall::MachineRecordPath(windows.shell); }
 
   // What the uninstall leaves on purpose: the restore at every user's next
-  // logon, for those configured there, and the uninstaller it runs. Checked,
-  // then taken away, so that the rest compares with the machine before.
+  // logon, for those configured there, and the logon program it runs; the
+  // uninstaller goes. Checked, then taken away, so that the rest compares
+  // with the machine before.
   void TakeAwayLogonRestore() {
-    const std::string uninstaller = uninstall::UninstallerPath(windows.shell);
+    const std::string logon_program = uninstall::LogonProgramPath(windows.shell);
     const auto command = windows.registry.ReadValue(kMachine, uninstall::kCadRestoreKey, "StubPath");
-    EXPECT_EQ(command ? command->text : "(none)", "\"" + uninstaller + "\" /uninstall /quiet");
+    EXPECT_EQ(command ? command->text : "(none)", "\"" + logon_program + "\" /uninstall /quiet");
     EXPECT_FALSE(windows.registry.KeyExists(kMachine, uninstall::kCadSetupKey));
-    EXPECT_TRUE(windows.files.FileExists(uninstaller));
+    EXPECT_TRUE(windows.files.FileExists(logon_program));
+    EXPECT_FALSE(windows.files.FileExists(uninstall::UninstallerPath(windows.shell)));
     windows.registry.DeleteKey(kMachine, "Software\\Microsoft\\Active Setup");
-    windows.files.DeleteFile(uninstaller);
+    windows.files.DeleteFile(logon_program);
     windows.files.RemoveFolder(uninstall::GroupFolder(windows.shell));
   }
 

@@ -92,7 +92,11 @@ TEST_F(EveryUserAtLogon, AnAdministratorInstallsQuietly) {
   EXPECT_TRUE(shown.empty()) << shown.front();
   // The installing account's own profiles, and every other user's at logon.
   EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos) << SearchPath();
-  EXPECT_NE(MachineValue(uninstall::kCadSetupKey, "StubPath").find("/configurecad /quiet"), std::string::npos);
+  // Every other user's at logon, by the program that asks for no elevation.
+  platform::Win32Shell shell;
+  EXPECT_EQ(MachineValue(uninstall::kCadSetupKey, "StubPath"),
+            "\"" + uninstall::LogonProgramPath(shell) + "\" /configurecad /quiet");
+  EXPECT_TRUE(files.FileExists(uninstall::LogonProgramPath(shell)));
 }
 
 TEST_F(EveryUserAtLogon, ASurveyorLogsOnAndHisProfilesAreConfigured) {
@@ -117,14 +121,25 @@ TEST_F(EveryUserAtLogon, ASurveyorLogsOnAndHisProfilesAreConfigured) {
     EXPECT_EQ(RunCommandLine(logon_command, shown), 1603u);
     EXPECT_NE(ReadWholeFile(kept_log).find(cad::messages::kAutoCadOpen), std::string::npos) << kept_log;
     EXPECT_EQ(SearchPath(), cad_machine::kSrchPath);
+    // Windows counts that run as done: his next logon runs it again.
+    EXPECT_EQ(unattended_wine::TextValue(registry, RegistryRoot::CurrentUser, uninstall::kRunOnceKey,
+                                         uninstall::kCadSetupRetry),
+              logon_command);
     host.Kill();
   }
 
-  // What Windows runs at his logon, as it stands in the machine's key.
+  // What Windows runs at his logon, as it stands in the machine's key; the
+  // product's folder is only read.
+  const std::string acad_lsp = ReadWholeFile("C:\\geolume\\acad.lsp");
+  ASSERT_FALSE(acad_lsp.empty());
   EXPECT_EQ(RunCommandLine(logon_command, shown), 0u);
   EXPECT_TRUE(shown.empty()) << shown.front();
   EXPECT_NE(SearchPath().find("C:\\geolume"), std::string::npos) << SearchPath();
   EXPECT_TRUE(files.FileExists(SurveyorsRecord())) << SurveyorsRecord();
+  EXPECT_EQ(ReadWholeFile("C:\\geolume\\acad.lsp"), acad_lsp);
+  EXPECT_EQ(unattended_wine::TextValue(registry, RegistryRoot::CurrentUser, uninstall::kRunOnceKey,
+                                       uninstall::kCadSetupRetry),
+            "(missing)");
 }
 
 TEST_F(EveryUserAtLogon, TheAdministratorUninstallsQuietly) {
@@ -134,7 +149,11 @@ TEST_F(EveryUserAtLogon, TheAdministratorUninstallsQuietly) {
   EXPECT_EQ(SearchPath(), cad_machine::kSrchPath);
   EXPECT_FALSE(files.FolderExists("C:\\geolume\\simbolos"));
   EXPECT_FALSE(registry.KeyExists(RegistryRoot::LocalMachine, uninstall::kCadSetupKey));
-  EXPECT_NE(MachineValue(uninstall::kCadRestoreKey, "StubPath").find("/uninstall /quiet"), std::string::npos);
+  // The logon program stays to give the surveyor's profiles back.
+  platform::Win32Shell shell;
+  EXPECT_EQ(MachineValue(uninstall::kCadRestoreKey, "StubPath"),
+            "\"" + uninstall::LogonProgramPath(shell) + "\" /uninstall /quiet");
+  EXPECT_TRUE(files.FileExists(uninstall::LogonProgramPath(shell)));
 }
 
 TEST_F(EveryUserAtLogon, TheSurveyorsNextLogonGivesHisProfilesBack) {

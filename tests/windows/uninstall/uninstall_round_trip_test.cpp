@@ -137,13 +137,16 @@ TEST_F(UninstallRoundTrip, TheQuietUninstallCommandGivesTheMachineBack) {
   for (std::string line; std::getline(user_lines, line);) {
     EXPECT_EQ(line.rfind("+ Software\\Wine\\Temporary System Parameters", 0), 0u) << line;
   }
-  // The user's tables stay in the root. The uninstaller and its folder stay
-  // too, named by the entry that gives every other user's profiles back at
-  // their next logon.
+  // The user's tables stay in the root. The logon program and its folder
+  // stay too, named by the entry that gives every other user's profiles back
+  // at their next logon; the running uninstaller goes when Windows next
+  // starts, which a Wine session never does.
+  const std::string logon_program = ProgramFilesFolder() + "\\Sistema Topográfico Geolume\\ConfigurarCAD.exe";
   const auto restore = registry.ReadValue(RegistryRoot::LocalMachine, kCadRestoreKey, "StubPath");
-  EXPECT_EQ(restore ? restore->text : "(missing)", "\"" + Uninstaller() + "\" /uninstall /quiet");
+  EXPECT_EQ(restore ? restore->text : "(missing)", "\"" + logon_program + "\" /uninstall /quiet");
   EXPECT_FALSE(registry.KeyExists(RegistryRoot::LocalMachine, kCadSetupKey));
   MachineSnapshot kept = after;
+  EXPECT_EQ(kept.files.erase(logon_program), 1u);
   EXPECT_EQ(kept.files.erase(Uninstaller()), 1u);
   EXPECT_EQ(kept.files.erase(Uninstaller().substr(0, Uninstaller().find_last_of('\\') + 1)), 1u);
   std::string expected_files;
