@@ -26,6 +26,7 @@ struct TestWindows {
   platform::Platform platform{registry, files, shell, processes, system, locale, resources};
 
   TestWindows() {
+    processes.ReadProgramsFrom(files);
     system.program_path = "D:\\Instalar.exe";
     files.AddFile(system.program_path, "MZ Instalar");
     system.versions["D:\\Instalar.exe"] = {(4u << 16) | 0u, (4u << 16) | 25u};
@@ -33,6 +34,14 @@ struct TestWindows {
     resources.LoadFile("TForm1", std::string(GEOLUME_FORM_STREAMS_DIR) + "/TForm1.bin");
     resources.LoadFile("Tcontrato", std::string(GEOLUME_FORM_STREAMS_DIR) + "/Tcontrato.bin");
     resources.LoadFile("CONTRATO", std::string(GEOLUME_SOURCE_DIR) + "/resources/agreement/contrato.txt");
+  }
+
+  // The whole machine runs as the account from now on, as after its logon.
+  void RunAs(const platform::MemoryAccount& account) {
+    files.RunAs(account);
+    registry.RunAs(account);
+    processes.RunAs(account);
+    system.RunAs(account);
   }
 };
 
