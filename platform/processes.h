@@ -18,6 +18,9 @@ class Processes {
   // The executable paths (or file names) of the running processes, as a
   // Tool Help snapshot gives them; nullopt when no snapshot can be taken.
   virtual std::optional<std::vector<std::string>> RunningExecutables() = 0;
+  // The Windows error of the last start that failed, 0 after one that worked
+  // (740 when the program asks for elevation the caller does not have).
+  virtual std::uint32_t LastError() = 0;
 };
 
 }  // namespace platform

@@ -101,6 +101,7 @@ class RecordingProcesses : public platform::Processes {
   bool StartHidden(const std::string& command_line) override;
   bool RunHiddenAndWait(const std::string& command_line, std::uint32_t timeout_ms) override;
   std::optional<std::vector<std::string>> RunningExecutables() override { return inner_.RunningExecutables(); }
+  std::uint32_t LastError() override { return inner_.LastError(); }
 
  private:
   platform::Processes& inner_;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "platform/memory/memory_accounts.h"
 
 namespace platform {
 
@@ -28,8 +29,14 @@ struct MemoryEntry {
   std::uint32_t attributes = 0;  // as GetAttributes gives them
   std::uint32_t dos_date_time = 0;
   std::string content;
-  bool protected_access = false;  // given its own access list by ProtectFile
+  bool protected_access = false;  // its access list inherits nothing
+  std::string owner;  // "BA", "SY", "S-1-…"
+  std::string link_target;  // what a junction or symbolic link points at
+  int names = 1;  // hard links to the file, itself included
 };
+
+struct DescriptorRequest;
+struct SecurityDescriptor;
 
 class MemoryFileSystem : public FileSystem {
  public:
@@ -71,6 +78,11 @@ class MemoryFileSystem : public FileSystem {
   void AddFile(const std::string& path, const std::string& content,
                std::uint32_t dos_date_time = kDefaultClock,
                std::uint32_t attributes = kAttributeArchive);
+  // The same, made by the account: its owner and what it inherits as creator.
+  // Without one, the machine (the system account) makes them.
+  void AddFolder(const std::string& path, const MemoryAccount& account);
+  void AddFile(const std::string& path, const std::string& content, const MemoryAccount& account,
+               std::uint32_t dos_date_time = kDefaultClock, std::uint32_t attributes = kAttributeArchive);
   void SetFileTime(const std::string& path, std::uint32_t dos_date_time);
   // The time that WriteFile gives the files it writes.
   void SetClock(std::uint32_t dos_date_time);
@@ -90,9 +102,36 @@ class MemoryFileSystem : public FileSystem {
   // changing nothing.
   void FailCopyOnce(const std::string& target, std::uint32_t error);
   std::optional<MemoryEntry> Inspect(const std::string& path) const;
-  // As a standard user: a protected file refuses every change with 5, and
-  // no file can be protected.
-  void SetStandardUser(bool standard) { standard_user_ = standard; }
+  // Every later call runs as the account (an elevated administrator at first):
+  // its access is checked against each entry's owner and list.
+  void RunAs(const MemoryAccount& account);
+  const MemoryAccount& RunningAs() const { return account_; }
+  // Runs as the default standard user, or again as the elevated administrator.
+  void SetStandardUser(bool standard);
+  // Owners and lists as a test sets them up, without any check; the list as
+  // ReadAccess prints it. SetAccessForTest takes what SetAccess takes.
+  void SetOwnerForTest(const std::string& path, const std::string& owner);
+  void SetAccessForTest(const std::string& path, const std::string& descriptor);
+  std::string AccessOf(const std::string& path) const;
+  // Links made by the account, false with the error Windows gives when it may
+  // not: a junction needs the right to add a folder where it goes; a symbolic
+  // link (to a file or folder, absolute or relative to its folder) needs an
+  // elevated account (1314 otherwise); a hard link needs the right to add a
+  // file where it goes and the file on the same drive.
+  bool AddJunction(const std::string& path, const std::string& target_folder, const MemoryAccount& account);
+  bool AddSymbolicLink(const std::string& path, const std::string& target, const MemoryAccount& account);
+  bool AddHardLink(const std::string& path, const std::string& existing_file, const MemoryAccount& account);
+  // Off, the product runs as it was before it protected anything: SetAccess
+  // succeeds and changes nothing, and an elevated run follows every link,
+  // changes hard-linked files and appends to files others own.
+  void SwitchOffProtection(bool off = true) { protection_ = !off; }
+  // What starting the program as the account reads: its bytes, or the error
+  // (2, 3, or 5 when the account may not read and execute it).
+  struct ProgramImage {
+    std::uint32_t error = 0;
+    std::string bytes;
+  };
+  ProgramImage OpenProgram(const std::string& path, const MemoryAccount& account) const;
   // What DeleteAtRestart was given, in order.
   const std::vector<std::string>& DeletedAtRestart() const { return deleted_at_restart_; }
   // How often each call of the interface was made, by its name: what a
@@ -106,15 +145,36 @@ class MemoryFileSystem : public FileSystem {
   std::string Export() const;
 
  private:
+  struct FileData;
   struct Node;
   struct Location;
 
-  Location Locate(const std::string& path) const;
+  // Links on the way are followed; the last name's only when asked.
+  Location Locate(const std::string& path, bool follow_last = true) const;
+  std::string LinkTarget(const Node& link) const;
   Node& RequireNode(const std::string& path) const;
-  Node& AddFolders(const std::vector<std::string>& parts, size_t count);
+  Node& AddDrive(const std::string& name);
+  Node& AddFolders(const std::vector<std::string>& parts, size_t count, const std::string& owner);
+  Node& AddNode(Node& folder, const std::string& name, bool is_folder, const std::string& owner);
+  std::shared_ptr<const SecurityDescriptor> NewSecurity(Node& folder, const std::string& name, bool is_folder,
+                                                        const std::string& owner) const;
+  std::shared_ptr<const SecurityDescriptor> WellKnownFolderSecurity(const Node& folder,
+                                                                    const std::string& name) const;
+  void PassOn(Node& folder);
+  void ApplyAccess(Node& node, const DescriptorRequest& request);
+  bool MakeFolders(const std::string& path);
   bool Copy(const std::string& source, const std::string& target, bool overwrite);
+  bool Move(const std::string& from, const std::string& to, bool replacing);
+  bool AddLink(const std::string& path, const std::string& target, bool junction, const MemoryAccount& account);
+  bool Allowed(const Node& node, std::uint32_t rights) const;
+  bool MayDelete(const Node& node) const;
+  bool MayGiveTo(const Node& node, const std::string& owner) const;
+  bool Trusts(const std::string& owner) const;
+  // The elevated run's refusal of foreign links and hard-linked files, or 0.
+  std::uint32_t Guard(const Location& where, const Node* changed) const;
+  void Know(const MemoryAccount& account);
+  static const MemoryAccount& MachineOwner();
   bool Fail(std::uint32_t error);
-  bool Refuses(const Node& node) const;
   bool Succeed();
 
   std::unique_ptr<Node> top_;  // holds the drives
@@ -122,7 +182,10 @@ class MemoryFileSystem : public FileSystem {
   std::uint32_t last_error_ = 0;
   std::map<std::u32string, std::uint32_t> copy_failures_;
   std::vector<std::string> deleted_at_restart_;
-  bool standard_user_ = false;
+  MemoryAccount account_;
+  // Whose profile folders c:\users holds, by name.
+  std::vector<MemoryAccount> accounts_;
+  bool protection_ = true;
 };
 
 }  // namespace platform

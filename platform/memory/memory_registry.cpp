@@ -83,12 +83,25 @@ std::string Describe(const RegistryValue& value) {
 }  // namespace
 
 MemoryRegistry::MemoryRegistry()
-    : classes_root_(std::make_unique<Key>()),
-      current_user_(std::make_unique<Key>()),
-      local_machine_(std::make_unique<Key>()) {
+    : classes_root_(std::make_unique<Key>()), local_machine_(std::make_unique<Key>()) {
   classes_root_->name = "HKEY_CLASSES_ROOT";
-  current_user_->name = "HKEY_CURRENT_USER";
   local_machine_->name = "HKEY_LOCAL_MACHINE";
+  RunAs(ElevatedAdministrator());
+}
+
+void MemoryRegistry::RunAs(const MemoryAccount& account) {
+  account_ = account;
+  auto& hive = hives_[account.sid];
+  if (hive == nullptr) {
+    hive = std::make_unique<Key>();
+    hive->name = "HKEY_CURRENT_USER";
+  }
+  current_user_ = hive.get();
+}
+
+// HKEY_LOCAL_MACHINE's keys give users read access only.
+bool MemoryRegistry::MayChange(RegistryRoot root) const {
+  return root != RegistryRoot::LocalMachine || account_.Elevated();
 }
 
 MemoryRegistry::~MemoryRegistry() = default;
@@ -153,6 +166,7 @@ bool MemoryRegistry::KeyExists(RegistryRoot root, const std::string& key) {
 }
 
 bool MemoryRegistry::CreateKey(RegistryRoot root, const std::string& key) {
+  if (!MayChange(root)) return false;
   bool refused = false;
   Make(root, key, true, refused);
   return !refused;
@@ -187,6 +201,7 @@ std::optional<RegistryValue> MemoryRegistry::ReadValue(RegistryRoot root, const 
 
 bool MemoryRegistry::Write(RegistryRoot root, const std::string& key, const std::string& name,
                            const RegistryValue& value) {
+  if (!MayChange(root)) return false;
   Key* found = FindWritable(root, key);
   if (found == nullptr) return false;
   auto& slot = found->values[FoldedName(name)];
@@ -218,6 +233,7 @@ bool MemoryRegistry::WriteValue(RegistryRoot root, const std::string& key, const
 
 bool MemoryRegistry::DeleteValue(RegistryRoot root, const std::string& key,
                                  const std::string& name) {
+  if (!MayChange(root)) return false;
   Key* found = FindWritable(root, key);
   if (found == nullptr) return false;
   return found->values.erase(FoldedName(name)) == 1;
@@ -225,7 +241,7 @@ bool MemoryRegistry::DeleteValue(RegistryRoot root, const std::string& key,
 
 bool MemoryRegistry::DeleteKey(RegistryRoot root, const std::string& key) {
   const auto names = KeyNames(key);
-  if (names.empty()) return false;  // a root cannot be deleted
+  if (names.empty() || !MayChange(root)) return false;  // a root cannot be deleted
   Key* parent = &RootKey(root);
   for (size_t i = 0; i + 1 < names.size(); ++i) {
     parent = parent->Child(names[i]);

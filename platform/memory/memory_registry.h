@@ -1,12 +1,17 @@
 #pragma once
-// The registry of the in-memory Windows: HKEY_CLASSES_ROOT and HKEY_CURRENT_USER
-// as key trees whose key and value names keep their spelling but compare
-// without regard to case, and whose subkeys enumerate sorted that way, as on Windows.
+// The registry of the in-memory Windows: HKEY_CLASSES_ROOT, HKEY_CURRENT_USER
+// and HKEY_LOCAL_MACHINE as key trees whose key and value names keep their
+// spelling but compare without regard to case, and whose subkeys enumerate
+// sorted that way, as on Windows. HKEY_CURRENT_USER is the running account's
+// own hive; HKEY_LOCAL_MACHINE only an elevated run (an administrator's or
+// the system account's) changes. HKEY_CLASSES_ROOT is one machine-wide tree here.
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/memory/memory_accounts.h"
 #include "platform/registry.h"
 
 namespace platform {
@@ -35,8 +40,16 @@ class MemoryRegistry : public Registry {
   bool DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
   bool DeleteKey(RegistryRoot root, const std::string& key) override;
 
+  // Later calls run as the account (an elevated administrator at first):
+  // HKEY_CURRENT_USER becomes its hive, empty until something writes it, as
+  // at a logon of that account.
+  void RunAs(const MemoryAccount& account);
+  const MemoryAccount& RunningAs() const { return account_; }
+
   // Test helpers. They create the key (with parents) when missing and ignore
-  // unwritable keys, as a test's own setup would.
+  // unwritable keys and the running account's rights, as a test's own setup
+  // would; HKEY_CURRENT_USER is the running account's, so another account's
+  // hive is seeded while running as him.
   void SetValue(RegistryRoot root, const std::string& key, const std::string& name,
                 const RegistryValue& value);
   void SetString(RegistryRoot root, const std::string& key, const std::string& name,
@@ -51,7 +64,7 @@ class MemoryRegistry : public Registry {
   // An unwritable key still reads, but every change to it or inside its
   // subtree fails: values, new subkeys, deletion (as an access-denied ACL does).
   void SetUnwritable(RegistryRoot root, const std::string& key, bool unwritable = true);
-  // Both trees as text, one line per key (full path) followed by its values,
+  // The trees as text (HKEY_CURRENT_USER the running account's), one line per key (full path) followed by its values,
   // everything sorted as the registry enumerates it; equal texts mean equal registries.
   std::string Export() const;
 
@@ -60,13 +73,17 @@ class MemoryRegistry : public Registry {
   Key& RootKey(RegistryRoot root) const;
   Key* Find(RegistryRoot root, const std::string& key) const;
   Key* FindWritable(RegistryRoot root, const std::string& key) const;
+  bool MayChange(RegistryRoot root) const;
   Key& Make(RegistryRoot root, const std::string& key, bool respect_unwritable, bool& refused);
   bool Write(RegistryRoot root, const std::string& key, const std::string& name,
              const RegistryValue& value);
 
   std::unique_ptr<Key> classes_root_;
-  std::unique_ptr<Key> current_user_;
+  // Each account's HKEY_CURRENT_USER, by SID.
+  std::map<std::string, std::unique_ptr<Key>> hives_;
+  Key* current_user_ = nullptr;
   std::unique_ptr<Key> local_machine_;
+  MemoryAccount account_;
 };
 
 }  // namespace platform

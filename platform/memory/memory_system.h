@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/memory/memory_accounts.h"
 #include "platform/system.h"
 
 namespace platform {
@@ -35,6 +36,7 @@ class MemorySystem : public System {
   std::string LocalTime() override { return local_time; }
   std::string TempFolder() override { return temp_folder; }
   Account RunningAccount() override { return account; }
+  void RunAs(const MemoryAccount& running) { account = running.kind; }
 
   std::string program_path = "D:\\Instalar.exe";
   Account account = Account::Administrator;

@@ -25,7 +25,7 @@ Win32Processes::~Win32Processes() = default;
 namespace {
 
 // The started process's handle, or nullptr.
-HANDLE StartHiddenProcess(const std::string& command_line) {
+HANDLE StartHiddenProcess(const std::string& command_line, std::uint32_t& error) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -34,8 +34,10 @@ HANDLE StartHiddenProcess(const std::string& command_line) {
   std::wstring writable = Widen(command_line);  // CreateProcessW may write into it
   if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &startup, &started)) {
+    error = GetLastError();
     return nullptr;
   }
+  error = 0;
   CloseHandle(started.hThread);
   return started.hProcess;
 }
@@ -43,14 +45,14 @@ HANDLE StartHiddenProcess(const std::string& command_line) {
 }  // namespace
 
 bool Win32Processes::StartHidden(const std::string& command_line) {
-  HANDLE process = StartHiddenProcess(command_line);
+  HANDLE process = StartHiddenProcess(command_line, last_error_);
   if (!process) return false;
   CloseHandle(process);
   return true;
 }
 
 bool Win32Processes::RunHiddenAndWait(const std::string& command_line, std::uint32_t timeout_ms) {
-  HANDLE process = StartHiddenProcess(command_line);
+  HANDLE process = StartHiddenProcess(command_line, last_error_);
   if (!process) return false;
   const bool ended = WaitForSingleObject(process, timeout_ms) == WAIT_OBJECT_0;
   CloseHandle(process);

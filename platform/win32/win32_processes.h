@@ -18,12 +18,14 @@ class Win32Processes : public Processes {
   bool RunHiddenAndWait(const std::string& command_line, std::uint32_t timeout_ms) override;
   // The file names of the running processes, as Tool Help records them.
   std::optional<std::vector<std::string>> RunningExecutables() override;
+  std::uint32_t LastError() override { return last_error_; }
 
  private:
   struct ToolHelp;
   const ToolHelp& LookUpToolHelp();
 
   std::unique_ptr<ToolHelp> tool_help_;
+  std::uint32_t last_error_ = 0;
 };
 
 }  // namespace platform

@@ -469,6 +469,22 @@ TYPED_TEST_P(FileSystemContract, CopyDeleteAndRenameSayWhatStoodInTheWay) {
   EXPECT_FALSE(files.FolderExists(this->At("geolume")));
 }
 
+TYPED_TEST_P(FileSystemContract, ReplaceFileRenamesOverTheTargetOrWhereNoneIs) {
+  auto& files = this->files;
+  ASSERT_TRUE(files.WriteFile(this->At("acad.lsp"), "old"));
+  ASSERT_TRUE(files.WriteFile(this->At("acad.lsp.new"), "new"));
+  ASSERT_TRUE(files.ReplaceFile(this->At("acad.lsp.new"), this->At("acad.lsp"))) << files.LastError();
+  EXPECT_EQ(files.ReadFile(this->At("acad.lsp")), "new");
+  EXPECT_FALSE(files.FileExists(this->At("acad.lsp.new")));
+  ASSERT_TRUE(files.WriteFile(this->At("b.new"), "b"));
+  ASSERT_TRUE(files.ReplaceFile(this->At("b.new"), this->At("b.txt")));
+  EXPECT_EQ(files.ReadFile(this->At("b.txt")), "b");
+  EXPECT_FALSE(files.ReplaceFile(this->At("missing.new"), this->At("b.txt")));
+  EXPECT_EQ(files.LastError(), kErrorFileNotFound);
+  EXPECT_EQ(files.ReadFile(this->At("b.txt")), "b");
+  EXPECT_EQ(this->Listing(""), (std::vector<std::string>{"..\\", ".\\", "acad.lsp", "b.txt"}));
+}
+
 REGISTER_TYPED_TEST_SUITE_P(FileSystemContract,
                             NamesIgnoreCaseAndKeepTheSpellingTheyWereGiven,
                             NamesInOtherScriptsIgnoreCaseToo,
@@ -482,6 +498,7 @@ REGISTER_TYPED_TEST_SUITE_P(FileSystemContract,
                             AFileHeldOpenSharingNothingRefusesEverythingButAttributes,
                             AFileHeldOpenForSharedReadingCanOnlyBeRead,
                             FoldersListCreateAndRemove,
-                            CopyDeleteAndRenameSayWhatStoodInTheWay);
+                            CopyDeleteAndRenameSayWhatStoodInTheWay,
+                            ReplaceFileRenamesOverTheTargetOrWhereNoneIs);
 
 }  // namespace platform::contract

@@ -59,6 +59,12 @@ TEST_F(ProtectedFilesRun, TheInstallationProtectsExactlyTheFilesOthersMustNotCha
 }
 
 TEST_F(ProtectedFilesRun, AnAccessListThatCannotBeSetIsSaidAndTheRunGoesOn) {
+  // A machine whose program and system folders users may change, so that
+  // only the access lists stop a standard user's run.
+  for (const char* folder : {"c:\\program files (x86)", "c:\\windows\\system32", "c:\\users"}) {
+    windows.files.AddFolder(folder);
+    windows.files.SetAccessForTest(folder, "D:P(A;OICI;FA;;;BU)");
+  }
   windows.files.SetStandardUser(true);
   Run();
   // Each of the nine folders, each of the three code files, then the logon

@@ -101,3 +101,39 @@ TEST(MemoryRegistry, ExportListsEveryTreeInEnumerationOrder) {
 
 }  // namespace
 }  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(MemoryRegistryAccounts, OnlyElevatedRunsChangeTheMachinesKeys) {
+  MemoryRegistry registry;
+  registry.SetString(RegistryRoot::LocalMachine, "Software\\Geolume", "Pasta", "c:\\geolume");
+  registry.RunAs(StandardUser());
+  const auto before = registry.Export();
+  EXPECT_FALSE(registry.WriteString(RegistryRoot::LocalMachine, "Software\\Geolume", "Pasta", "c:\\x"));
+  EXPECT_FALSE(registry.CreateKey(RegistryRoot::LocalMachine, "Software\\Geolume\\Novo"));
+  EXPECT_FALSE(registry.DeleteValue(RegistryRoot::LocalMachine, "Software\\Geolume", "Pasta"));
+  EXPECT_FALSE(registry.DeleteKey(RegistryRoot::LocalMachine, "Software\\Geolume"));
+  EXPECT_EQ(registry.Export(), before);
+  EXPECT_EQ(registry.ReadValue(RegistryRoot::LocalMachine, "Software\\Geolume", "Pasta")->text, "c:\\geolume");
+  registry.RunAs(SystemAccount());
+  EXPECT_TRUE(registry.WriteString(RegistryRoot::LocalMachine, "Software\\Geolume", "Pasta", "c:\\y"));
+}
+
+TEST(MemoryRegistryAccounts, EachAccountHasItsOwnCurrentUserHive) {
+  MemoryRegistry registry;
+  registry.SetString(RegistryRoot::CurrentUser, "Software\\Geolume", "Idioma", "pt");
+  registry.RunAs(StandardUser());
+  EXPECT_FALSE(registry.KeyExists(RegistryRoot::CurrentUser, "Software\\Geolume"));
+  ASSERT_TRUE(registry.CreateKey(RegistryRoot::CurrentUser, "Software\\Geolume"));
+  ASSERT_TRUE(registry.WriteString(RegistryRoot::CurrentUser, "Software\\Geolume", "Idioma", "es"));
+  registry.RunAs(SecondStandardUser());
+  EXPECT_FALSE(registry.KeyExists(RegistryRoot::CurrentUser, "Software\\Geolume"));
+  registry.RunAs(ElevatedAdministrator());
+  EXPECT_EQ(registry.ReadValue(RegistryRoot::CurrentUser, "Software\\Geolume", "Idioma")->text, "pt");
+  registry.RunAs(StandardUser());
+  EXPECT_EQ(registry.ReadValue(RegistryRoot::CurrentUser, "Software\\Geolume", "Idioma")->text, "es");
+}
+
+}  // namespace
+}  // namespace platform

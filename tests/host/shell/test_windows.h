@@ -27,6 +27,7 @@ struct TestWindows {
   platform::Platform platform{registry, files, shell, processes, system, locale, resources};
 
   TestWindows() {
+    processes.ReadProgramsFrom(files);
     system.program_path = "D:\\Instalar.exe";
     files.AddFile(system.program_path, "MZ Instalar");
     system.versions["D:\\Instalar.exe"] = {(4u << 16) | 0u, (4u << 16) | 25u};
@@ -36,6 +37,14 @@ struct TestWindows {
     resources.LoadFile("CONTRATO", std::string(GEOLUME_SOURCE_DIR) + "/resources/agreement/contrato.txt");
     // The logon program the installer carries: bytes that name it.
     resources.Add("CONFIGURARCAD", "MZ ConfigurarCAD");
+  }
+
+  // The whole machine runs as the account from now on, as after its logon.
+  void RunAs(const platform::MemoryAccount& account) {
+    files.RunAs(account);
+    registry.RunAs(account);
+    processes.RunAs(account);
+    system.RunAs(account);
   }
 };
 

@@ -295,6 +295,7 @@ TEST_F(UnattendedRun, QuietUninstallSaysInTheLogWhatItsClosingBoxWould) {
 struct BrokenProcesses : platform::Processes {
   bool StartHidden(const std::string&) override { return false; }
   bool RunHiddenAndWait(const std::string&, std::uint32_t) override { return false; }
+  std::uint32_t LastError() override { return 2; }
   std::optional<std::vector<std::string>> RunningExecutables() override {
     throw std::runtime_error("Tool Help broke down");
   }
