@@ -817,7 +817,16 @@ std::optional<AccessFacts> MemoryFileSystem::AccessOf(const std::string& path) {
     return std::nullopt;
   }
   Succeed();
-  return AccessFacts{true, where.node->protected_access};
+  const SecurityDescriptor& security = where.node->Security();
+  constexpr std::uint32_t kChanges = kFileWriteData | kFileAppendData | 0x10 /* write EA */ | kFileDeleteChild |
+                                     kFileWriteAttributes | kDelete | kWriteDac | kWriteOwner | 0x40000000 |
+                                     0x10000000;
+  bool others_read_only = true;
+  for (const AccessEntry& entry : security.entries) {
+    if (entry.deny || (entry.flags & kInheritOnly) != 0 || (entry.mask & kChanges) == 0) continue;
+    if (!Trusts(entry.trustee)) others_read_only = false;
+  }
+  return AccessFacts{Trusts(security.owner), others_read_only};
 }
 
 bool MemoryFileSystem::ReplaceFile(const std::string& from, const std::string& to) {
@@ -933,7 +942,7 @@ void MemoryFileSystem::SetAccessForTest(const std::string& path, const std::stri
   ApplyAccess(RequireNode(path), *request);
 }
 
-std::string MemoryFileSystem::AccessOf(const std::string& path) const {
+std::string MemoryFileSystem::DescriptorOf(const std::string& path) const {
   return PrintDescriptor(RequireNode(path).Security());
 }
 

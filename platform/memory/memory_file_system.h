@@ -109,10 +109,10 @@ class MemoryFileSystem : public FileSystem {
   // Runs as the default standard user, or again as the elevated administrator.
   void SetStandardUser(bool standard);
   // Owners and lists as a test sets them up, without any check; the list as
-  // ReadAccess prints it. SetAccessForTest takes what SetAccess takes.
+  // ReadAccess prints it (DescriptorOf). SetAccessForTest takes what SetAccess takes.
   void SetOwnerForTest(const std::string& path, const std::string& owner);
   void SetAccessForTest(const std::string& path, const std::string& descriptor);
-  std::string AccessOf(const std::string& path) const;
+  std::string DescriptorOf(const std::string& path) const;
   // Links made by the account, false with the error Windows gives when it may
   // not: a junction needs the right to add a folder where it goes; a symbolic
   // link (to a file or folder, absolute or relative to its folder) needs an

@@ -129,7 +129,7 @@ bool IsTrusted(PSID sid) {
   static const std::vector<unsigned char> own = OwnUser();
   if (!own.empty() && EqualSid(sid, reinterpret_cast<const TOKEN_USER*>(own.data())->User.Sid)) return true;
   PSID installer = nullptr;
-  if (!ConvertStringSidToSidW(L"S-1-5-80-956008885-3418522408-1831038044-1853292631-2271478464", &installer)) {
+  if (!ConvertStringSidToSidW(L"S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464", &installer)) {
     return false;
   }
   const bool same = EqualSid(sid, installer);

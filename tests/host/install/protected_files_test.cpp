@@ -67,19 +67,21 @@ TEST_F(ProtectedFilesRun, AnAccessListThatCannotBeSetIsSaidAndTheRunGoesOn) {
   }
   windows.files.SetStandardUser(true);
   Run();
-  // Each of the nine folders, each of the three code files, then the logon
-  // program every user's logon would run, which cannot be protected either:
-  // no logon is told to run it, and the registration says so.
-  ASSERT_EQ(backend.messages.size(), 13u);
-  EXPECT_EQ(backend.messages[12].text, uninstall::messages::kNotRegistered);
+  // The two code folders (the user may add an entry to the other folders,
+  // which he owns, but make nothing the administrators'), the three code
+  // files, then the logon program every user's logon would run, which cannot
+  // be protected either: no logon is told to run it, and the registration
+  // says so.
+  ASSERT_EQ(backend.messages.size(), 6u);
+  EXPECT_EQ(backend.messages[5].text, uninstall::messages::kNotRegistered);
   EXPECT_FALSE(windows.registry.KeyExists(platform::RegistryRoot::LocalMachine, uninstall::kCadSetupKey));
   EXPECT_EQ(backend.messages[0].text,
             "Não foi possível proteger a pasta c:\\Geolume contra alterações de usuários sem privilégios de "
             "administrador (erro 5).");
-  EXPECT_EQ(backend.messages[9].text,
+  EXPECT_EQ(backend.messages[2].text,
             "Não foi possível proteger o arquivo c:\\Geolume\\geolume.exe contra alterações de usuários sem "
             "privilégios de administrador (erro 5).");
-  EXPECT_EQ(backend.messages[9].caption, "Erro na Instalação");
+  EXPECT_EQ(backend.messages[2].caption, "Erro na Instalação");
   EXPECT_EQ(Content("c:\\geolume\\geolume.exe"), "programa\\geolume.exe");
   EXPECT_EQ(Content("c:\\geolume\\Tutorial\\item.dat"), "tutorial\\Port\\item.dat");
 }

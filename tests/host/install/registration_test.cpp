@@ -124,7 +124,8 @@ namespace {
 
 // Run as administrator, a server a user could have replaced would run his code.
 TEST_F(RegistrationTest, AServerUsersCouldChangeIsNotStartedAndTheRowsErrorShows) {
-  windows.files.AddFile("c:\\geolume\\plotsum.exe", "");
+  // Made by a user before the folder was protected: his, so he may change it.
+  windows.files.AddFile("c:\\geolume\\plotsum.exe", "", platform::StandardUser());
   ASSERT_TRUE(windows.files.SetAccess("c:\\geolume", platform::kProtectedFolderAccess));
   install::RegisterComServer(Context(), install::kPlotsumServer);
   EXPECT_TRUE(Started().empty());

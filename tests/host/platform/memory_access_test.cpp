@@ -36,7 +36,7 @@ TEST(AccessDescriptors, ReadAndPrintAsWindowsDoes) {
 
 TEST(AccessInheritance, FollowsTheRootAndWhatEachFolderPassesOn) {
   MemoryFileSystem files;
-  EXPECT_EQ(files.AccessOf("c:\\"),
+  EXPECT_EQ(files.DescriptorOf("c:\\"),
             "O:SYD:PAI(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)(A;OICI;0x1200a9;;;BU)(A;OICIIO;0x1301bf;;;AU)(A;;LC;;;AU)");
   // A standard user may make a folder in the root, owns it and may change all below it.
   files.RunAs(kUser);
@@ -52,10 +52,10 @@ TEST(AccessInheritance, FollowsTheRootAndWhatEachFolderPassesOn) {
   // Creator owner, inherit-only and no-propagate entries, as Windows expands them.
   files.RunAs(kAdmin);
   files.SetAccessForTest("c:\\geolume", "D:P(A;OICIIO;GA;;;CO)(A;CINP;0x1200a9;;;BU)(A;OI;FA;;;BA)");
-  EXPECT_EQ(files.AccessOf("c:\\geolume\\programa"),
+  EXPECT_EQ(files.DescriptorOf("c:\\geolume\\programa"),
             "O:" + kUser.sid + "D:AI(A;ID;FA;;;" + kUser.sid + ")(A;OICIIOID;GA;;;CO)(A;ID;0x1200a9;;;BU)" +
                 "(A;OIIOID;FA;;;BA)");
-  EXPECT_EQ(files.AccessOf("c:\\geolume\\programa\\geolume.exe"),
+  EXPECT_EQ(files.DescriptorOf("c:\\geolume\\programa\\geolume.exe"),
             "O:" + kUser.sid + "D:AI(A;ID;FA;;;" + kUser.sid + ")(A;ID;FA;;;BA)");
 }
 

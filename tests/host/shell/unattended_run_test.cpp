@@ -336,8 +336,16 @@ class LogonSetup : public UnattendedRun {
  protected:
   void SetUp() override {
     UnattendedRun::SetUp();
-    windows.files.AddFolder(kMariaLocal);
-    windows.files.AddFolder(windows.system.temp_folder);
+    GiveToTheUser(kMariaLocal);
+    GiveToTheUser(windows.system.temp_folder);
+  }
+
+  // A profile's own folders: the user who logs on owns them and may do
+  // anything in them, as Windows makes them.
+  void GiveToTheUser(const std::string& folder) {
+    const std::string user = platform::StandardUser().sid;
+    windows.files.AddFolder(folder);
+    windows.files.SetAccessForTest(folder, "O:" + user + "D:(A;OICI;FA;;;" + user + ")");
   }
 
   void LogOnAs(const std::string& local_folder) {
