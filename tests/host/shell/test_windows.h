@@ -16,6 +16,12 @@
 
 namespace testing_support {
 
+// The programs' bytes as the build makes them, as far as Windows reads them
+// when it starts one: each carries its manifest's execution level.
+constexpr char kInstallerImage[] =
+    "MZ Instalar <requestedExecutionLevel level=\"requireAdministrator\" uiAccess=\"false\"/>";
+constexpr char kLogonProgramImage[] = "MZ ConfigurarCAD <requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>";
+
 struct TestWindows {
   platform::MemoryRegistry registry;
   platform::MemoryFileSystem files;
@@ -29,14 +35,14 @@ struct TestWindows {
   TestWindows() {
     processes.ReadProgramsFrom(files);
     system.program_path = "D:\\Instalar.exe";
-    files.AddFile(system.program_path, "MZ Instalar");
+    files.AddFile(system.program_path, kInstallerImage);
     system.versions["D:\\Instalar.exe"] = {(4u << 16) | 0u, (4u << 16) | 25u};
     locale.SetSystem(0x0416);
     resources.LoadFile("TForm1", std::string(GEOLUME_FORM_STREAMS_DIR) + "/TForm1.bin");
     resources.LoadFile("Tcontrato", std::string(GEOLUME_FORM_STREAMS_DIR) + "/Tcontrato.bin");
     resources.LoadFile("CONTRATO", std::string(GEOLUME_SOURCE_DIR) + "/resources/agreement/contrato.txt");
-    // The logon program the installer carries: bytes that name it.
-    resources.Add("CONFIGURARCAD", "MZ ConfigurarCAD");
+    // The logon program the installer carries.
+    resources.Add("CONFIGURARCAD", kLogonProgramImage);
   }
 
   // The whole machine runs as the account from now on, as after its logon.

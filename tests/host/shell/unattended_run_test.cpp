@@ -18,6 +18,7 @@
 #include "text/case_folding.h"
 #include "tests/host/cad/cad_profiles.h"
 #include "tests/host/install/install_fixture.h"
+#include "tests/host/shell/seeded_machine.h"
 #include "tests/host/shell/test_windows.h"
 #include "ui/application.h"
 #include "ui/headless_backend.h"
@@ -31,18 +32,6 @@ using platform::RegistryRoot;
 constexpr char kLog[] = "C:\\Logs\\geolume.log";
 constexpr char kSpanishDemo[] = "c:\\geolume\\demos\\item.dat";
 
-// What every Windows has, the medium in D:\ and a user's AutoCAD profile.
-void SeedMachine(testing_support::TestWindows& windows) {
-  windows.files.AddFolder(windows.system.system_folder);
-  windows.files.AddFolder("C:\\Program Files (x86)");
-  windows.files.AddFolder("C:\\Users\\Usuario\\Desktop");
-  windows.files.AddFolder("C:\\Users\\Usuario\\AppData\\Local");
-  windows.files.AddFolder("C:\\Logs");
-  windows.registry.AddKey(RegistryRoot::ClassesRoot, "CLSID");
-  windows.registry.AddKey(RegistryRoot::LocalMachine, "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
-  install_testing::AddInstallationMedium(windows.files);
-}
-
 class UnattendedRun : public ::testing::Test {
  protected:
   testing_support::TestWindows windows;
@@ -50,7 +39,7 @@ class UnattendedRun : public ::testing::Test {
   std::string autocad;
 
   void SetUp() override {
-    SeedMachine(windows);
+    testing_support::SeedMachine(windows);
     autocad =
         cad_testing::AddAutoCadProfile(windows.registry, "R24.0\\ACAD-4101:416", "<<Unnamed Profile>>", "C:\\Suporte");
   }
@@ -107,7 +96,7 @@ TEST_F(UnattendedRun, QuietInstallationLeavesTheMachineAsTheInteractiveOneInTheS
   ExpectNoBox();
 
   testing_support::TestWindows interactive;
-  SeedMachine(interactive);
+  testing_support::SeedMachine(interactive);
   cad_testing::AddAutoCadProfile(interactive.registry, "R24.0\\ACAD-4101:416", "<<Unnamed Profile>>", "C:\\Suporte");
   ui::HeadlessBackend window_backend;
   ui::Application app(window_backend);
@@ -415,7 +404,7 @@ TEST_F(LogonSetup, EveryUserIsConfiguredAtLogonAndGivenBackAfterTheUninstall) {
   const std::string logon_program = uninstall::LogonProgramPath(windows.shell);
   EXPECT_EQ(Value(uninstall::kCadSetupKey, "StubPath"), "\"" + logon_program + "\" /configurecad /quiet");
   ASSERT_TRUE(windows.files.Inspect(logon_program));
-  EXPECT_EQ(windows.files.Inspect(logon_program)->content, "MZ ConfigurarCAD");
+  EXPECT_EQ(windows.files.Inspect(logon_program)->content, testing_support::kLogonProgramImage);
   EXPECT_TRUE(windows.files.Inspect(logon_program)->protected_access);
   EXPECT_EQ(Value(uninstall::kCadSetupKey, "Version"), "1,0,0,1");
   EXPECT_EQ(windows.registry.ReadValue(kMachine, uninstall::kCadSetupKey, "IsInstalled")->number, 1u);

@@ -74,7 +74,7 @@ TEST(LogonSetup, TheLogonProgramIsWrittenFromTheResourceForAdministratorsOnly) {
   ASSERT_TRUE(uninstall::PlaceLogonProgram(windows.platform));
   const auto written = windows.files.Inspect(uninstall::LogonProgramPath(windows.shell));
   ASSERT_TRUE(written);
-  EXPECT_EQ(written->content, "MZ ConfigurarCAD");
+  EXPECT_EQ(written->content, testing_support::kLogonProgramImage);
   EXPECT_TRUE(written->protected_access);
   EXPECT_EQ(uninstall::LogonProgramPath(windows.shell), kLogonProgram);
 

@@ -267,7 +267,7 @@ TEST_F(UninstallRoundTrip, TheEntryInWindowsListOfProgramsSaysHowToUninstall) {
   EXPECT_EQ(number("NoModify"), 1u);
   EXPECT_EQ(number("NoRepair"), 1u);
   EXPECT_GE(number("EstimatedSize"), 1u);
-  EXPECT_EQ(windows.files.Inspect(uninstaller)->content, "MZ Instalar");
+  EXPECT_EQ(windows.files.Inspect(uninstaller)->content, testing_support::kInstallerImage);
 }
 
 }  // namespace
