@@ -129,15 +129,44 @@ bool RenameByHandle(HANDLE file, const std::wstring& source, const std::wstring&
     return false;
   }
   // Where the handle call is missing, the checked names, whose folders are held.
-  return MoveFileExW(platform::ApiPath(source).c_str(), platform::ApiPath(target).c_str(), replace ? MOVEFILE_REPLACE_EXISTING : 0);
+  return MoveFileExW(platform::ApiPath(source).c_str(), platform::ApiPath(target).c_str(),
+                     replace ? MOVEFILE_REPLACE_EXISTING : 0);
 }
 
-// Whether `path` names `folder` or something below it, as Windows compares names.
-bool IsWithin(const std::wstring& path, const std::wstring& folder) {
-  if (path.size() < folder.size()) return false;
-  if (path.size() > folder.size() && path[folder.size()] != L'\\') return false;
+// Whether `path` names something below `folder`, as Windows compares names.
+bool IsBelow(const std::wstring& path, const std::wstring& folder) {
+  if (path.size() <= folder.size() || path[folder.size()] != L'\\') return false;
   return CompareStringOrdinal(path.data(), static_cast<int>(folder.size()), folder.data(),
                               static_cast<int>(folder.size()), TRUE) == CSTR_EQUAL;
+}
+
+// The descriptor's own entries followed by those the file inherits now.
+// Set through a handle, Windows may not look up the parent to add these
+// back, and an unprotected list would then lose what the parent passes on.
+bool WithInheritedEntries(HANDLE file, PACL own, std::vector<DWORD>& merged) {
+  PACL current = nullptr;
+  PSECURITY_DESCRIPTOR held = nullptr;
+  if (GetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &current, nullptr,
+                      &held) != ERROR_SUCCESS) {
+    return false;
+  }
+  const DWORD size = (own ? own->AclSize : sizeof(ACL)) + (current ? current->AclSize : 0);
+  merged.assign(size / sizeof(DWORD) + 1, 0);
+  auto* list = reinterpret_cast<PACL>(merged.data());
+  bool built = InitializeAcl(list, size, ACL_REVISION_DS);
+  auto append = [&](PACL from, bool inherited_only) {
+    for (DWORD i = 0; built && from && i < from->AceCount; ++i) {
+      void* entry = nullptr;
+      if (!GetAce(from, i, &entry)) continue;
+      const auto* header = static_cast<const ACE_HEADER*>(entry);
+      if (inherited_only && (header->AceFlags & INHERITED_ACE) == 0) continue;
+      built = AddAce(list, ACL_REVISION_DS, MAXDWORD, entry, header->AceSize);
+    }
+  };
+  append(own, false);
+  append(current, true);
+  LocalFree(held);
+  return built;
 }
 
 }  // namespace
@@ -253,7 +282,7 @@ bool Win32FileSystem::Rename(const std::string& from, const std::string& to, boo
   CheckedPath source(guard_, from);
   CheckedPath target(guard_, to);
   // A folder cannot go inside itself; held, it would only meet its own handle.
-  if (IsWithin(target.full_path(), source.full_path()) && target.full_path().size() > source.full_path().size()) {
+  if (IsBelow(target.full_path(), source.full_path())) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return Outcome(false);
   }
@@ -373,8 +402,12 @@ bool Win32FileSystem::SetAccess(const std::string& path, const std::string& text
   CheckedPath file(guard_, path);
   const DWORD access = READ_CONTROL | WRITE_DAC | (owner != nullptr ? WRITE_OWNER : 0);
   DWORD result = ERROR_SUCCESS;
-  if (file.HoldFolders() && file.Open(access, kShareAll, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS)) {
-    result = SetSecurityInfo(file.handle(), SE_FILE_OBJECT, what, owner, nullptr, access_list, nullptr);
+  std::vector<DWORD> merged;
+  const bool protect = (control & SE_DACL_PROTECTED) != 0;
+  if (file.HoldFolders() && file.Open(access, kShareAll, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS) &&
+      (protect || WithInheritedEntries(file.handle(), access_list, merged))) {
+    PACL list = protect ? access_list : reinterpret_cast<PACL>(merged.data());
+    result = SetSecurityInfo(file.handle(), SE_FILE_OBJECT, what, owner, nullptr, list, nullptr);
   } else {
     result = GetLastError();
   }
@@ -387,7 +420,8 @@ bool Win32FileSystem::SetAccess(const std::string& path, const std::string& text
 
 // Read from the name itself: a link is not followed to what it points at.
 std::optional<std::string> Win32FileSystem::ReadAccess(const std::string& path) {
-  OpenFile file(path, READ_CONTROL, kShareAll, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT);
+  OpenFile file(path, READ_CONTROL, kShareAll, OPEN_EXISTING,
+                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT);
   if (!Outcome(static_cast<bool>(file))) return std::nullopt;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   const DWORD result = GetSecurityInfo(file.handle(), SE_FILE_OBJECT,
