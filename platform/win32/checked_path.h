@@ -62,8 +62,8 @@ class CheckedPath {
   HANDLE handle() const { return file_.get(); }
   // Whether the last name stood there before Open (OPEN_ALWAYS).
   bool existed() const { return existed_; }
-  const BY_HANDLE_FILE_INFORMATION& information() const { return information_; }
-  bool IsFolder() const { return (information_.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
+  DWORD attributes() const { return attributes_; }
+  bool IsFolder() const { return (attributes_ & FILE_ATTRIBUTE_DIRECTORY) != 0; }
   // The path as the wide calls take it, and normalised.
   const std::wstring& api_path() const { return api_path_; }
   const std::wstring& full_path() const { return full_path_; }
@@ -79,7 +79,8 @@ class CheckedPath {
   std::vector<Handle> folders_;
   Handle file_;
   bool existed_ = false;
-  BY_HANDLE_FILE_INFORMATION information_{};
+  DWORD attributes_ = 0;
+  DWORD names_ = 1;
 };
 
 }  // namespace platform

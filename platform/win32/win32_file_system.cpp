@@ -110,7 +110,7 @@ bool Dispose(HANDLE file) {
 // Windows' refusals of a file written anew over one that hides itself, which
 // opening the name without truncating it does not make.
 bool RefuseIfHidden(const CheckedPath& file, DWORD refused_attributes) {
-  if (!file.existed() || (file.information().dwFileAttributes & refused_attributes) == 0) return true;
+  if (!file.existed() || (file.attributes() & refused_attributes) == 0) return true;
   SetLastError(ERROR_ACCESS_DENIED);
   return false;
 }
@@ -243,23 +243,24 @@ bool Win32FileSystem::CopyNewFile(const std::string& source, const std::string& 
 // through the checked handle, with the source's attributes and last-write time.
 bool Win32FileSystem::Copy(const std::string& source, const std::string& target, bool overwrite) {
   OpenFile from(source, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
-  BY_HANDLE_FILE_INFORMATION source_information{};
-  if (!from || !GetFileInformationByHandle(from.handle(), &source_information)) return Outcome(false);
+  FILE_BASIC_INFO source_basic{};
+  LARGE_INTEGER size{};
+  if (!from || !GetFileInformationByHandleEx(from.handle(), FileBasicInfo, &source_basic, sizeof source_basic) ||
+      !GetFileSizeEx(from.handle(), &size)) {
+    return Outcome(false);
+  }
   CheckedPath to(guard_, target);
   if (!to.HoldFolders() ||
       !to.Open(GENERIC_WRITE | FILE_WRITE_ATTRIBUTES | DELETE, 0, overwrite ? OPEN_ALWAYS : CREATE_NEW) ||
       !RefuseIfHidden(to, FILE_ATTRIBUTE_HIDDEN)) {
     return Outcome(false);
   }
-  const std::uint64_t size =
-      (static_cast<std::uint64_t>(source_information.nFileSizeHigh) << 32) | source_information.nFileSizeLow;
   FILE_BASIC_INFO basic{};
-  basic.LastWriteTime.LowPart = source_information.ftLastWriteTime.dwLowDateTime;
-  basic.LastWriteTime.HighPart = static_cast<LONG>(source_information.ftLastWriteTime.dwHighDateTime);
-  basic.FileAttributes = (source_information.dwFileAttributes &
+  basic.LastWriteTime = source_basic.LastWriteTime;
+  basic.FileAttributes = (source_basic.FileAttributes &
                           (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) |
                          FILE_ATTRIBUTE_ARCHIVE;
-  const bool copied = (!to.existed() || Truncate(to.handle())) && CopyBytes(from.handle(), to.handle(), size) &&
+  const bool copied = (!to.existed() || Truncate(to.handle())) && CopyBytes(from.handle(), to.handle(), static_cast<std::uint64_t>(size.QuadPart)) &&
                       SetFileInformationByHandle(to.handle(), FileBasicInfo, &basic, sizeof basic);
   // A half-written new file would pass for a copy the next time.
   if (!copied && !to.existed()) {
