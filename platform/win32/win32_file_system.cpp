@@ -9,60 +9,29 @@
 
 #include <algorithm>
 
+#include "platform/win32/api_path.h"
+#include "platform/win32/checked_path.h"
+#include "platform/win32/link_guard.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform {
 namespace {
 
-// CreateDirectoryW's limit, the tightest of the classic path limits.
-constexpr size_t kClassicLimit = MAX_PATH - 12;
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
-
-bool IsDrivePath(const std::wstring& path) {
-  return path.size() >= 3 && path[1] == L':' && IsSeparator(path[2]);
-}
-
-std::wstring FullPath(const std::wstring& path) {
-  const DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (needed == 0) return path;
-  std::wstring full(needed, L'\0');
-  const DWORD written = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-  if (written == 0 || written >= needed) return path;
-  full.resize(written);
-  return full;
-}
-
-// Short paths go to Windows as they are. Long absolute ones are normalised
-// first ("\\?\" turns that off) and then given the prefix that lifts the limit.
-std::wstring ApiPath(const std::string& path) {
-  std::wstring wide = Widen(path);
-  if (wide.size() < kClassicLimit || wide.rfind(L"\\\\?\\", 0) == 0) return wide;
-  wide = FullPath(wide);
-  if (IsDrivePath(wide)) return L"\\\\?\\" + wide;
-  if (wide.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + wide.substr(2);
-  return wide;
-}
+std::wstring ApiPath(const std::string& path) { return platform::ApiPath(Widen(path)); }
 
 std::string WithoutTrailingSeparators(std::string path) {
   while (path.size() > 1 && (path.back() == '\\' || path.back() == '/')) path.pop_back();
   return path;
 }
 
-// The folder part of a path, or empty for a drive or a bare name.
-std::string ParentOf(const std::string& path) {
-  const auto cut = path.find_last_of("\\/");
-  if (cut == std::string::npos) return {};
-  const auto parent = WithoutTrailingSeparators(path.substr(0, cut + 1));
-  return parent.size() == 2 && parent[1] == ':' ? std::string() : parent;
-}
-
 // A file handle closed when it goes.
 class OpenFile {
  public:
-  OpenFile(const std::string& path, DWORD access, DWORD sharing, DWORD disposition)
-      : handle_(CreateFileW(ApiPath(path).c_str(), access, sharing, nullptr, disposition,
-                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  OpenFile(const std::string& path, DWORD access, DWORD sharing, DWORD disposition,
+           DWORD flags = FILE_ATTRIBUTE_NORMAL)
+      : handle_(CreateFileW(ApiPath(path).c_str(), access, sharing, nullptr, disposition, flags, nullptr)) {}
   ~OpenFile() {
     if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
   }
@@ -108,33 +77,97 @@ std::optional<FileStamp> StampOfOpenFile(HANDLE file) {
   return FileStamp{*dos_time, size_low};
 }
 
-// The running process's own user.
-std::vector<unsigned char> OwnUser() {
-  HANDLE token = nullptr;
-  std::vector<unsigned char> user;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return user;
-  DWORD size = 0;
-  GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-  user.resize(size);
-  if (size == 0 || !GetTokenInformation(token, TokenUser, user.data(), size, &size)) user.clear();
-  CloseHandle(token);
-  return user;
+bool WriteAll(HANDLE file, const char* bytes, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size - done, 1 << 20));
+    DWORD written = 0;
+    if (!::WriteFile(file, bytes + done, chunk, &written, nullptr)) return false;
+    done += written;
+  }
+  return true;
 }
 
-// The administrators, the system account, Windows' own installer service
-// and the running account: none of them is the "other" a list must keep out.
-bool IsTrusted(PSID sid) {
-  if (sid == nullptr) return false;
-  if (IsWellKnownSid(sid, WinBuiltinAdministratorsSid) || IsWellKnownSid(sid, WinLocalSystemSid)) return true;
-  static const std::vector<unsigned char> own = OwnUser();
-  if (!own.empty() && EqualSid(sid, reinterpret_cast<const TOKEN_USER*>(own.data())->User.Sid)) return true;
-  PSID installer = nullptr;
-  if (!ConvertStringSidToSidW(L"S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464", &installer)) {
+bool CopyBytes(HANDLE from, HANDLE to, std::uint64_t size) {
+  std::vector<char> buffer(static_cast<size_t>(std::clamp<std::uint64_t>(size, 4096, 1 << 20)));
+  for (;;) {
+    DWORD read = 0;
+    if (!::ReadFile(from, buffer.data(), static_cast<DWORD>(buffer.size()), &read, nullptr)) return false;
+    if (read == 0) return true;
+    if (!WriteAll(to, buffer.data(), read)) return false;
+  }
+}
+
+bool Truncate(HANDLE file) {
+  FILE_END_OF_FILE_INFO end{};
+  return SetFileInformationByHandle(file, FileEndOfFileInfo, &end, sizeof end);
+}
+
+bool Dispose(HANDLE file) {
+  FILE_DISPOSITION_INFO disposition{TRUE};
+  return SetFileInformationByHandle(file, FileDispositionInfo, &disposition, sizeof disposition);
+}
+
+// Windows' refusals of a file written anew over one that hides itself, which
+// opening the name without truncating it does not make.
+bool RefuseIfHidden(const CheckedPath& file, DWORD refused_attributes) {
+  if (!file.existed() || (file.attributes() & refused_attributes) == 0) return true;
+  SetLastError(ERROR_ACCESS_DENIED);
+  return false;
+}
+
+bool RenameByHandle(HANDLE file, const std::wstring& source, const std::wstring& target, bool replace) {
+  const std::wstring name = NativePath(target);
+  std::vector<unsigned char> buffer(sizeof(FILE_RENAME_INFO) + name.size() * sizeof(wchar_t));
+  auto* rename = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+  rename->ReplaceIfExists = replace;
+  rename->RootDirectory = nullptr;
+  rename->FileNameLength = static_cast<DWORD>(name.size() * sizeof(wchar_t));
+  std::copy(name.begin(), name.end(), rename->FileName);
+  if (SetFileInformationByHandle(file, FileRenameInfo, rename, static_cast<DWORD>(buffer.size()))) return true;
+  const DWORD error = GetLastError();
+  if (error != ERROR_CALL_NOT_IMPLEMENTED && error != ERROR_NOT_SUPPORTED && error != ERROR_INVALID_FUNCTION) {
     return false;
   }
-  const bool same = EqualSid(sid, installer);
-  LocalFree(installer);
-  return same;
+  // Where the handle call is missing, the checked names, whose folders are held.
+  return MoveFileExW(platform::ApiPath(source).c_str(), platform::ApiPath(target).c_str(),
+                     replace ? MOVEFILE_REPLACE_EXISTING : 0);
+}
+
+// Whether `path` names something below `folder`, as Windows compares names.
+bool IsBelow(const std::wstring& path, const std::wstring& folder) {
+  if (path.size() <= folder.size() || path[folder.size()] != L'\\') return false;
+  return CompareStringOrdinal(path.data(), static_cast<int>(folder.size()), folder.data(),
+                              static_cast<int>(folder.size()), TRUE) == CSTR_EQUAL;
+}
+
+// The descriptor's own entries followed by those the file inherits now.
+// Set through a handle, Windows may not look up the parent to add these
+// back, and an unprotected list would then lose what the parent passes on.
+bool WithInheritedEntries(HANDLE file, PACL own, std::vector<DWORD>& merged) {
+  PACL current = nullptr;
+  PSECURITY_DESCRIPTOR held = nullptr;
+  if (GetSecurityInfo(file, SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, &current, nullptr,
+                      &held) != ERROR_SUCCESS) {
+    return false;
+  }
+  const DWORD size = (own ? own->AclSize : sizeof(ACL)) + (current ? current->AclSize : 0);
+  merged.assign(size / sizeof(DWORD) + 1, 0);
+  auto* list = reinterpret_cast<PACL>(merged.data());
+  bool built = InitializeAcl(list, size, ACL_REVISION_DS);
+  auto append = [&](PACL from, bool inherited_only) {
+    for (DWORD i = 0; built && from && i < from->AceCount; ++i) {
+      void* entry = nullptr;
+      if (!GetAce(from, i, &entry)) continue;
+      const auto* header = static_cast<const ACE_HEADER*>(entry);
+      if (inherited_only && (header->AceFlags & INHERITED_ACE) == 0) continue;
+      built = AddAce(list, ACL_REVISION_DS, MAXDWORD, entry, header->AceSize);
+    }
+  };
+  append(own, false);
+  append(current, true);
+  LocalFree(held);
+  return built;
 }
 
 // What lets its holder write, add, delete or rename, or change the list or
@@ -143,19 +176,31 @@ constexpr ACCESS_MASK kChangeRights = FILE_WRITE_DATA | FILE_APPEND_DATA | FILE_
                                       FILE_WRITE_ATTRIBUTES | DELETE | WRITE_DAC | WRITE_OWNER | GENERIC_WRITE |
                                       GENERIC_ALL;
 
+// The administrators, the system account, TrustedInstaller and the running
+// account: none of them is the "other" a list must keep out.
+const LinkGuard& TrustedOwners() {
+  static const LinkGuard trusted = LinkGuard::Checking();
+  return trusted;
+}
+
 bool OthersReadOnly(PACL list) {
   if (list == nullptr) return false;  // no list at all lets everyone do everything
   for (DWORD i = 0; i < list->AceCount; ++i) {
     ACE_HEADER* header = nullptr;
     if (!GetAce(list, i, reinterpret_cast<void**>(&header))) return false;
     if (header->AceType != ACCESS_ALLOWED_ACE_TYPE || (header->AceFlags & INHERIT_ONLY_ACE) != 0) continue;
-    const auto* allowed = reinterpret_cast<ACCESS_ALLOWED_ACE*>(header);
-    if ((allowed->Mask & kChangeRights) != 0 && !IsTrusted(const_cast<DWORD*>(&allowed->SidStart))) return false;
+    auto* allowed = reinterpret_cast<ACCESS_ALLOWED_ACE*>(header);
+    if ((allowed->Mask & kChangeRights) != 0 && !TrustedOwners().Trusts(&allowed->SidStart)) return false;
   }
   return true;
 }
 
 }  // namespace
+
+Win32FileSystem::Win32FileSystem(Guarding guarding) {
+  if (guarding == Guarding::ByAccount) guard_ = LinkGuard::ForThisProcess();
+  if (guarding == Guarding::TrustingNoOwner) guard_.checking = true;
+}
 
 bool Win32FileSystem::Outcome(bool succeeded) {
   last_error_ = succeeded ? 0 : GetLastError();
@@ -195,35 +240,86 @@ std::optional<std::vector<DirectoryEntry>> Win32FileSystem::ListFolder(
 }
 
 bool Win32FileSystem::CreateFolders(const std::string& path) {
-  const auto folder = WithoutTrailingSeparators(path);
-  if (FolderExists(folder)) return true;
-  const auto parent = ParentOf(folder);
-  if (!parent.empty() && !FolderExists(parent) && !CreateFolders(parent)) return false;
-  if (CreateDirectoryW(ApiPath(folder).c_str(), nullptr)) return Outcome(true);
-  const DWORD error = GetLastError();
-  if (error == ERROR_ALREADY_EXISTS && FolderExists(folder)) return true;
-  last_error_ = error;
-  return false;
+  CheckedPath folder(guard_, path);
+  return Outcome(folder.HoldFolders(true));
 }
 
 bool Win32FileSystem::RemoveFolder(const std::string& path) {
-  return Outcome(RemoveDirectoryW(ApiPath(path).c_str()));
+  CheckedPath folder(guard_, path);
+  if (!folder.HoldFolders() ||
+      !folder.Open(DELETE, kShareAll, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT)) {
+    return Outcome(false);
+  }
+  if (!folder.IsFolder()) {
+    SetLastError(ERROR_DIRECTORY);
+    return Outcome(false);
+  }
+  return Outcome(Dispose(folder.handle()));
 }
 
 bool Win32FileSystem::CopyFile(const std::string& source, const std::string& target) {
-  return Outcome(CopyFileW(ApiPath(source).c_str(), ApiPath(target).c_str(), FALSE));
+  return Copy(source, target, true);
 }
 
 bool Win32FileSystem::CopyNewFile(const std::string& source, const std::string& target) {
-  return Outcome(CopyFileW(ApiPath(source).c_str(), ApiPath(target).c_str(), TRUE));
+  return Copy(source, target, false);
+}
+
+// CopyFileW would follow a link planted at the target: the copy is written
+// through the checked handle, with the source's attributes and last-write time.
+bool Win32FileSystem::Copy(const std::string& source, const std::string& target, bool overwrite) {
+  OpenFile from(source, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN);
+  FILE_BASIC_INFO source_basic{};
+  LARGE_INTEGER size{};
+  if (!from || !GetFileInformationByHandleEx(from.handle(), FileBasicInfo, &source_basic, sizeof source_basic) ||
+      !GetFileSizeEx(from.handle(), &size)) {
+    return Outcome(false);
+  }
+  CheckedPath to(guard_, target);
+  if (!to.HoldFolders() ||
+      !to.Open(GENERIC_WRITE | FILE_WRITE_ATTRIBUTES | DELETE, 0, overwrite ? OPEN_ALWAYS : CREATE_NEW) ||
+      !RefuseIfHidden(to, FILE_ATTRIBUTE_HIDDEN)) {
+    return Outcome(false);
+  }
+  FILE_BASIC_INFO basic{};
+  basic.LastWriteTime = source_basic.LastWriteTime;
+  basic.FileAttributes = (source_basic.FileAttributes &
+                          (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) |
+                         FILE_ATTRIBUTE_ARCHIVE;
+  const bool copied = (!to.existed() || Truncate(to.handle())) && CopyBytes(from.handle(), to.handle(), static_cast<std::uint64_t>(size.QuadPart)) &&
+                      SetFileInformationByHandle(to.handle(), FileBasicInfo, &basic, sizeof basic);
+  // A half-written new file would pass for a copy the next time.
+  if (!copied && !to.existed()) {
+    const DWORD error = GetLastError();
+    Dispose(to.handle());
+    SetLastError(error);
+  }
+  return Outcome(copied);
 }
 
 bool Win32FileSystem::DeleteFile(const std::string& path) {
-  return Outcome(DeleteFileW(ApiPath(path).c_str()));
+  CheckedPath file(guard_, path);
+  return Outcome(file.HoldFolders() && file.Open(DELETE, kShareAll, OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT) &&
+                 Dispose(file.handle()));
 }
 
-bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) {
-  return Outcome(MoveFileW(ApiPath(from).c_str(), ApiPath(to).c_str()));
+bool Win32FileSystem::RenameFile(const std::string& from, const std::string& to) { return Rename(from, to, false); }
+
+bool Win32FileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+  CheckedPath source(guard_, from);
+  CheckedPath target(guard_, to);
+  // A folder cannot go inside itself; held, it would only meet its own handle.
+  if (IsBelow(target.full_path(), source.full_path())) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return Outcome(false);
+  }
+  if (!source.HoldFolders() ||
+      !source.Open(DELETE | SYNCHRONIZE, kShareAll, OPEN_EXISTING,
+                   FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT) ||
+      !target.HoldFolders() || (replace && !target.CheckReplaceable())) {
+    return Outcome(false);
+  }
+  return Outcome(RenameByHandle(source.handle(), source.full_path(), target.full_path(), replace));
 }
 
 std::optional<std::uint32_t> Win32FileSystem::GetAttributes(const std::string& path) {
@@ -233,7 +329,14 @@ std::optional<std::uint32_t> Win32FileSystem::GetAttributes(const std::string& p
 }
 
 bool Win32FileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
-  return Outcome(SetFileAttributesW(ApiPath(path).c_str(), attributes));
+  CheckedPath file(guard_, path);
+  if (!file.HoldFolders() || !file.Open(FILE_WRITE_ATTRIBUTES, kShareAll, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS)) {
+    return Outcome(false);
+  }
+  FILE_BASIC_INFO basic{};  // times left as they are
+  // No bit at all would leave the attributes as they are; "normal" clears them.
+  basic.FileAttributes = attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL;
+  return Outcome(SetFileInformationByHandle(file.handle(), FileBasicInfo, &basic, sizeof basic));
 }
 
 std::optional<FileStamp> Win32FileSystem::ReadStamp(const std::string& path) {
@@ -260,24 +363,20 @@ std::optional<std::string> Win32FileSystem::ReadFile(const std::string& path) {
   }
 }
 
+// Opened without truncating, so that a file with another name is refused
+// before its bytes are lost.
 bool Win32FileSystem::WriteFile(const std::string& path, const std::string& bytes) {
-  OpenFile file(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
-  if (!Outcome(static_cast<bool>(file))) return false;
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
-    DWORD written = 0;
-    if (!::WriteFile(file.handle(), bytes.data() + done, chunk, &written, nullptr)) {
-      return Outcome(false);
-    }
-    done += written;
-  }
-  return Outcome(true);
+  CheckedPath file(guard_, path);
+  return Outcome(file.HoldFolders() && file.Open(GENERIC_WRITE, 0, OPEN_ALWAYS) &&
+                 RefuseIfHidden(file, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM) &&
+                 (!file.existed() || Truncate(file.handle())) && WriteAll(file.handle(), bytes.data(), bytes.size()));
 }
 
 bool Win32FileSystem::AppendFile(const std::string& path, const std::string& bytes) {
-  OpenFile file(path, FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_ALWAYS);
-  if (!Outcome(static_cast<bool>(file))) return false;
+  CheckedPath file(guard_, path);
+  if (!file.HoldFolders() || !file.Open(FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_ALWAYS) || !file.CheckOwnFile()) {
+    return Outcome(false);
+  }
   DWORD written = 0;
   const bool appended = ::WriteFile(file.handle(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                                     nullptr) &&
@@ -300,12 +399,13 @@ std::optional<FileStamp> Win32FileSystem::StampOf(const std::string& path) {
 }
 
 bool Win32FileSystem::DeleteAtRestart(const std::string& path) {
-  return Outcome(MoveFileExW(ApiPath(path).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT));
+  CheckedPath file(guard_, path);
+  return Outcome(file.HoldFolders() &&
+                 file.Open(0, kShareAll, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT) &&
+                 MoveFileExW(file.api_path().c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT));
 }
 
-bool Win32FileSystem::ReplaceFile(const std::string& from, const std::string& to) {
-  return Outcome(MoveFileExW(ApiPath(from).c_str(), ApiPath(to).c_str(), MOVEFILE_REPLACE_EXISTING));
-}
+bool Win32FileSystem::ReplaceFile(const std::string& from, const std::string& to) { return Rename(from, to, true); }
 
 bool Win32FileSystem::SetAccess(const std::string& path, const std::string& text) {
   PSECURITY_DESCRIPTOR descriptor = nullptr;
@@ -325,8 +425,19 @@ bool Win32FileSystem::SetAccess(const std::string& path, const std::string& text
   SECURITY_INFORMATION what = DACL_SECURITY_INFORMATION;
   what |= (control & SE_DACL_PROTECTED) ? PROTECTED_DACL_SECURITY_INFORMATION : UNPROTECTED_DACL_SECURITY_INFORMATION;
   if (owner != nullptr) what |= OWNER_SECURITY_INFORMATION;
-  std::wstring name = ApiPath(path);
-  const DWORD result = SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT, what, owner, nullptr, access_list, nullptr);
+  // Set on the handle checked, never by a name that a planted link redirects.
+  CheckedPath file(guard_, path);
+  const DWORD access = READ_CONTROL | WRITE_DAC | (owner != nullptr ? WRITE_OWNER : 0);
+  DWORD result = ERROR_SUCCESS;
+  std::vector<DWORD> merged;
+  const bool protect = (control & SE_DACL_PROTECTED) != 0;
+  if (file.HoldFolders() && file.Open(access, kShareAll, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS) &&
+      (protect || WithInheritedEntries(file.handle(), access_list, merged))) {
+    PACL list = protect ? access_list : reinterpret_cast<PACL>(merged.data());
+    result = SetSecurityInfo(file.handle(), SE_FILE_OBJECT, what, owner, nullptr, list, nullptr);
+  } else {
+    result = GetLastError();
+  }
   LocalFree(descriptor);
   last_error_ = result;
   if (result != ERROR_SUCCESS) return false;
@@ -334,12 +445,15 @@ bool Win32FileSystem::SetAccess(const std::string& path, const std::string& text
   return true;
 }
 
+// Read from the name itself: a link is not followed to what it points at.
 std::optional<std::string> Win32FileSystem::ReadAccess(const std::string& path) {
+  OpenFile file(path, READ_CONTROL, kShareAll, OPEN_EXISTING,
+                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT);
+  if (!Outcome(static_cast<bool>(file))) return std::nullopt;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
-  std::wstring name = ApiPath(path);
-  const DWORD result = GetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
-                                             OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, nullptr,
-                                             nullptr, nullptr, nullptr, &descriptor);
+  const DWORD result = GetSecurityInfo(file.handle(), SE_FILE_OBJECT,
+                                       OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, nullptr, nullptr,
+                                       nullptr, nullptr, &descriptor);
   last_error_ = result;
   if (result != ERROR_SUCCESS) return std::nullopt;
   LPWSTR text = nullptr;
@@ -352,17 +466,20 @@ std::optional<std::string> Win32FileSystem::ReadAccess(const std::string& path) 
   return access;
 }
 
+// Read from the name itself, never through a link in its place.
 std::optional<AccessFacts> Win32FileSystem::AccessOf(const std::string& path) {
+  OpenFile file(path, READ_CONTROL, kShareAll, OPEN_EXISTING,
+                FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT);
+  if (!Outcome(static_cast<bool>(file))) return std::nullopt;
   PSECURITY_DESCRIPTOR descriptor = nullptr;
   PSID owner = nullptr;
   PACL list = nullptr;
-  std::wstring name = ApiPath(path);
-  const DWORD result = GetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
-                                             OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner, nullptr,
-                                             &list, nullptr, &descriptor);
+  const DWORD result = GetSecurityInfo(file.handle(), SE_FILE_OBJECT,
+                                       OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner, nullptr,
+                                       &list, nullptr, &descriptor);
   last_error_ = result;
   if (result != ERROR_SUCCESS) return std::nullopt;
-  const AccessFacts facts{IsTrusted(owner), OthersReadOnly(list)};
+  const AccessFacts facts{TrustedOwners().Trusts(owner), OthersReadOnly(list)};
   LocalFree(descriptor);
   return facts;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/proc_address.h"
+#include "platform/win32/process_token.h"
 #include "platform/win32/wide_text.h"
 
 namespace platform {
@@ -145,35 +146,24 @@ std::string Win32System::LocalTime() {
   return text;
 }
 
+// GetTempPath2W gives the system account the folder Windows keeps for it
+// alone (under SystemTemp) instead of the shared Windows\Temp; Windows before
+// the 2022 updates and Wine 8 lack it.
 std::string Win32System::TempFolder() {
+  using TempPathFunction = DWORD(WINAPI*)(DWORD, LPWSTR);
+  auto temp_path = &GetTempPathW;
+  if (RunningAccount() == Account::SystemAccount) {
+    const auto own = ProcAddress<TempPathFunction>(GetModuleHandleW(L"kernel32.dll"), "GetTempPath2W");
+    if (own) temp_path = own;
+  }
   wchar_t path[MAX_PATH + 2] = {};
-  const DWORD length = GetTempPathW(MAX_PATH + 1, path);
+  const DWORD length = temp_path(MAX_PATH + 1, path);
   std::string folder = length > 0 && length <= MAX_PATH + 1 ? Narrow(path) : std::string();
   if (!folder.empty() && folder.back() == '\\') folder.pop_back();
   return folder;
 }
 
-// The token's user and its elevation, as Windows decides access by them;
-// Wine, which knows no elevation, reads as an administrator.
-Account Win32System::RunningAccount() {
-  HANDLE token = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return Account::StandardUser;
-  Account account = Account::StandardUser;
-  alignas(TOKEN_USER) unsigned char user[128] = {};
-  DWORD size = 0;
-  if (GetTokenInformation(token, TokenUser, user, sizeof user, &size) &&
-      IsWellKnownSid(reinterpret_cast<TOKEN_USER*>(user)->User.Sid, WinLocalSystemSid)) {
-    account = Account::SystemAccount;
-  } else {
-    TOKEN_ELEVATION elevation{};
-    if (GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size) &&
-        elevation.TokenIsElevated != 0) {
-      account = Account::Administrator;
-    }
-  }
-  CloseHandle(token);
-  return account;
-}
+Account Win32System::RunningAccount() { return AccountOfThisProcess(); }
 
 std::vector<std::string> CommandLineArguments() {
   int count = 0;

@@ -15,6 +15,7 @@
 #include "platform/win32/win32_shell.h"
 #include "testing/windows_support/driver.h"
 #include "tests/contract/file_system_contract.h"
+#include "tests/contract/guard_contract.h"
 #include "tests/contract/processes_contract.h"
 #include "tests/contract/registry_contract.h"
 #include "tests/contract/shell_contract.h"
@@ -49,6 +50,11 @@ class Win32FileSystemEnvironment {
   }
   void Release(const std::string& path) { held_.erase(path); }
   bool UnderWine() { return RunsUnderWine(); }
+  void MakeSecondName(const std::string& existing, const std::string& name) {
+    if (!CreateHardLinkW(Widen(name).c_str(), Widen(existing).c_str(), nullptr)) {
+      throw std::runtime_error("cannot link " + name + " to " + existing);
+    }
+  }
 
  private:
   TemporaryFolder folder_;  // goes last, once nothing holds its files
@@ -114,7 +120,9 @@ class Win32ProcessesEnvironment {
   std::optional<wintest::Process> program_;
 };
 
+// Wine runs every program as an administrator: the file system is guarded.
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, FileSystemContract, Win32FileSystemEnvironment);
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, GuardContract, Win32FileSystemEnvironment);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, RegistryContract, Win32RegistryEnvironment);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ShellContract, Win32ShellEnvironment);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ProcessesContract, Win32ProcessesEnvironment);

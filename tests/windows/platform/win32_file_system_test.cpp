@@ -122,5 +122,17 @@ TEST_F(Win32FileSystemTest, AProtectedFileGetsTheListOnlyAdministratorsMayChange
   EXPECT_EQ(files.LastError(), static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
 }
 
+// An unprotected list is added to what the folder passes on; set through the
+// handle, the inherited entries are given back with it.
+TEST_F(Win32FileSystemTest, AListAddedToWhatTheFolderPassesOnIsSetOnFilesAndFolders) {
+  ASSERT_TRUE(files.CreateFolders(folder / "tabelas"));
+  ASSERT_TRUE(files.WriteFile(folder / "tabelas\\pontos.tab", "1 0 0"));
+  EXPECT_TRUE(files.SetAccess(folder / "tabelas", platform::kUsersModifyFolderAccess)) << files.LastError();
+  EXPECT_TRUE(files.SetAccess(folder / "tabelas\\pontos.tab", platform::kUsersWriteFileAccess)) << files.LastError();
+  ASSERT_EQ(files.AccessListsSet().size(), 2u);
+  EXPECT_EQ(files.AccessListsSet()[1].first, "D:(A;;0x1201bf;;;BU)");
+  EXPECT_EQ(files.ReadFile(folder / "tabelas\\pontos.tab"), "1 0 0");
+}
+
 }  // namespace
 }  // namespace platform
