@@ -624,7 +624,9 @@ bool MemoryFileSystem::Move(const std::string& from, const std::string& to, bool
   Node* replaced = new_place.node == node ? nullptr : new_place.node;
   if (replaced != nullptr && !replacing) return Fail(kErrorAlreadyExists);
   if (!node->is_folder && new_place.names_folder) return Fail(kErrorDirectory);
-  if (const auto refused = Guard(new_place, replaced)) return Fail(refused);
+  // What a replacing rename replaces is not changed, only its name given to
+  // another file: other names it has keep it as it was.
+  if (const auto refused = Guard(new_place, nullptr)) return Fail(refused);
   if (new_place.parent->IsWithin(*node)) return Fail(kErrorInvalidParameter);
   const auto adds = node->is_folder ? kFileAppendData : kFileWriteData;
   if (new_place.parent->IsLocked() || !Allowed(*new_place.parent, adds)) return Fail(kErrorAccessDenied);

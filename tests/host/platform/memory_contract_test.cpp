@@ -1,9 +1,11 @@
 // The platform contracts run against the in-memory Windows.
+#include "platform/memory/memory_accounts.h"
 #include "platform/memory/memory_file_system.h"
 #include "platform/memory/memory_processes.h"
 #include "platform/memory/memory_registry.h"
 #include "platform/memory/memory_shell.h"
 #include "tests/contract/file_system_contract.h"
+#include "tests/contract/guard_contract.h"
 #include "tests/contract/processes_contract.h"
 #include "tests/contract/registry_contract.h"
 #include "tests/contract/shell_contract.h"
@@ -27,6 +29,10 @@ class MemoryFileSystemEnvironment {
   }
   void Release(const std::string& path) { files_.Release(path); }
   bool UnderWine() { return false; }
+  // Made by a standard user, as the attack would.
+  void MakeSecondName(const std::string& existing, const std::string& name) {
+    ASSERT_TRUE(files_.AddHardLink(name, existing, StandardUser())) << files_.LastError();
+  }
 
  private:
   MemoryFileSystem files_;
@@ -79,6 +85,7 @@ class MemoryProcessesEnvironment {
 };
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Memory, FileSystemContract, MemoryFileSystemEnvironment);
+INSTANTIATE_TYPED_TEST_SUITE_P(Memory, GuardContract, MemoryFileSystemEnvironment);
 INSTANTIATE_TYPED_TEST_SUITE_P(Memory, RegistryContract, MemoryRegistryEnvironment);
 INSTANTIATE_TYPED_TEST_SUITE_P(Memory, ShellContract, MemoryShellEnvironment);
 INSTANTIATE_TYPED_TEST_SUITE_P(Memory, ProcessesContract, MemoryProcessesEnvironment);
