@@ -144,9 +144,11 @@ TEST_F(HostileStartupFilesWindow, OwnFileLockedByAnotherProgramIsReportedAndStop
     ASSERT_TRUE(locked.Held());
     ASSERT_TRUE(window.OpenPanel(2));
     ASSERT_TRUE(window.Press("Configurar"));
+    // The new file goes in by a rename over the old, which Windows refuses
+    // while another program holds the old one open (5, access denied).
     EXPECT_EQ(BoxesUntilTheError("Cannot"),
               (std::vector<std::string>{NotMoved("C:\\geolume\\acad.lsp"),
-                                        "Cannot write the startup file c:\\geolume\\acad.lsp (error 32)"}));
+                                        "Cannot write the startup file c:\\geolume\\acad.lsp (error 5)"}));
     EXPECT_NE(window.List(), nullptr) << "the panel stays";
     // Every profile was done before the startup files came to be written.
     EXPECT_EQ(SearchPath(), std::string(kSearchPath) + kMerged);
