@@ -175,6 +175,18 @@ TEST_P(PrivilegeBoundaries, TheSystemAccountsFailureLogIsNeitherFollowedNorAppen
   EXPECT_EQ(Content("C:\\Windows\\Temp\\Geolume-Instalar.log"), "mine");
 }
 
+// Whatever a root that is a link leads to is not the product's to fill. The
+// refusal is the installation's own, so it holds with the protection off too.
+TEST_P(PrivilegeBoundaries, ARootThatIsAJunctionIsRefusedAndNothingIsWrittenThroughIt) {
+  windows.RunAs(user);
+  ASSERT_TRUE(windows.files.CreateFolders("C:\\Alvo"));
+  ASSERT_TRUE(windows.files.AddJunction("c:\\geolume", "C:\\Alvo", user)) << windows.files.LastError();
+  EXPECT_EQ(Run({"/quiet", "/acceptlicense", "/cad=none", "/log=" + std::string(kLog)}), shell::kExitFailure);
+  EXPECT_NE(Content(kLog).find("junção ou link simbólico"), std::string::npos) << Content(kLog);
+  EXPECT_EQ(windows.files.ListFolder("C:\\Alvo")->size(), 2u) << "only . and ..";
+  EXPECT_FALSE(windows.registry.KeyExists(platform::RegistryRoot::LocalMachine, uninstall::kUninstallKey));
+}
+
 // Active Setup starts its command without the elevation step.
 TEST(LogonProgram, EveryUsersLogonRunsTheProgramThatAsksForNoElevation) {
   testing_support::TestWindows windows;
