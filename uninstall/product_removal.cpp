@@ -173,7 +173,9 @@ void RemoveFiles(const RemovalContext& context, const std::vector<Entry>& entrie
     const FileHistory& history = histories[id];
     const std::string& path = history.last ? history.last->path : history.shared_path;
     const bool system = IsInSystemFolder(path, context.system_folder);
-    if (!IsUnderInstallRoot(path) && !(system && history.shared)) {
+    // A shared count is a system-folder file's; anywhere else only a line
+    // saying the file was written makes it the product's.
+    if ((!IsUnderInstallRoot(path) && !(system && history.shared)) || (!system && !history.last)) {
       left.push_back({messages::kEntryIgnored, {path}});
       continue;
     }

@@ -244,6 +244,24 @@ TEST_F(UninstallRoundTrip, ARecordNamingWhatNoInstallationWritesIsRefusedWithout
   EXPECT_NE(closing.find("Entrada do registro de alterações ignorada: HKEY_CLASSES_ROOT\\txtfile"), std::string::npos) << closing;
 }
 
+// A shared count is only ever a system-folder file's: one naming a file
+// under the product's folder, with no line saying it was written, is no
+// installation's.
+TEST_F(UninstallRoundTrip, ASharedCountForAProductFileWithoutItsWriteIsPassedOver) {
+  Portuguese();
+  Install();
+  windows.files.AddFile("c:\\geolume\\contado.dll", "de outro");
+  record::Entry shared;
+  shared.kind = record::EntryKind::Shared;
+  shared.path = "c:\\geolume\\contado.dll";
+  windows.files.AppendFile(Record(), record::LineOf(shared) + "\n");
+  EXPECT_EQ(Uninstall(), shell::kExitSuccess);
+  EXPECT_EQ(windows.files.Inspect("c:\\geolume\\contado.dll")->content, "de outro");
+  const std::string& closing = backend.messages.back().text;
+  EXPECT_NE(closing.find("Entrada do registro de alterações ignorada: c:\\geolume\\contado.dll"), std::string::npos)
+      << closing;
+}
+
 TEST_F(UninstallRoundTrip, WithoutAnInstallationThereIsNothingToDo) {
   EXPECT_EQ(Uninstall(), shell::kExitSuccess);
   ASSERT_EQ(backend.messages.size(), 1u);
