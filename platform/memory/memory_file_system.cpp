@@ -820,9 +820,13 @@ std::optional<AccessFacts> MemoryFileSystem::AccessOf(const std::string& path) {
   }
   Succeed();
   const SecurityDescriptor& security = where.node->Security();
-  constexpr std::uint32_t kChanges = kFileWriteData | kFileAppendData | 0x10 /* write EA */ | kFileDeleteChild |
-                                     kFileWriteAttributes | kDelete | kWriteDac | kWriteOwner | 0x40000000 |
-                                     0x10000000;
+  constexpr std::uint32_t kFileWriteEa = 0x10;
+  constexpr std::uint32_t kGenericWrite = 0x40000000;
+  constexpr std::uint32_t kGenericAll = 0x10000000;
+  // What lets its holder write, add, delete or rename, or change the list or the owner.
+  constexpr std::uint32_t kChanges = kFileWriteData | kFileAppendData | kFileWriteEa | kFileDeleteChild |
+                                     kFileWriteAttributes | kDelete | kWriteDac | kWriteOwner | kGenericWrite |
+                                     kGenericAll;
   bool others_read_only = true;
   for (const AccessEntry& entry : security.entries) {
     if (entry.deny || (entry.flags & kInheritOnly) != 0 || (entry.mask & kChanges) == 0) continue;
