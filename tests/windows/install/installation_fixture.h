@@ -18,6 +18,9 @@ using platform::RegistryRoot;
 constexpr char kTitle[] = "Instalação do Sistema de Automação Topográfica Geolume";
 constexpr char kMedium[] = "C:\\Geolume-CD";
 constexpr int kInstallTimeoutMs = 120000;
+// The first window of a program on a machine made a moment ago: Wine may
+// still be setting up the prefix for its first program there.
+constexpr int kFirstWindowTimeoutMs = 90000;
 
 class Installation : public ::testing::Test {
  protected:
@@ -32,7 +35,7 @@ class Installation : public ::testing::Test {
   // Chooses the language and accepts the agreement; returns when the run ends
   // on the CAD panel.
   void Install(Process& installer, const char* language_button, const char* install_button) {
-    window = WaitForWindow(installer.Id(), kTitle);
+    window = WaitForWindow(installer.Id(), kTitle, kFirstWindowTimeoutMs);
     ASSERT_NE(window, nullptr);
     HWND language = WaitForControl(window, language_button, "Button");
     ASSERT_NE(language, nullptr);
